@@ -1,0 +1,7 @@
+#include "program.h"
+
+int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
+    char text[kCaptionSize];
+    LoadText(stringId, text, sizeof text);
+    return MessageBoxA(owner, text, programCaption, flags);
+}

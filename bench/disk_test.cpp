@@ -1,0 +1,120 @@
+#include "disk_test.h"
+
+#include "../config/capture_options.h"
+#include "../resources/ids.h"
+
+namespace {
+
+// The transfer buffer, released on every way out of the test.
+class TransferBuffer {
+public:
+    TransferBuffer(TestFile& file, uint32_t size) : file_(file), data_(file.AllocateBuffer(size)) {}
+    ~TransferBuffer() {
+        if (data_ != nullptr) file_.FreeBuffer(data_);
+    }
+    TransferBuffer(const TransferBuffer&) = delete;
+    TransferBuffer& operator=(const TransferBuffer&) = delete;
+
+    void* Data() const { return data_; }
+
+private:
+    TestFile& file_;
+    void* data_;
+};
+
+enum class Direction { kWrite, kRead };
+
+// Moves every block of the plan; stops at the first call that fails or moves
+// less than a whole block.
+bool TransferBlocks(TestFile& file, Direction direction, void* buffer, const TestPlan& plan) {
+    for (uint32_t block = 0; block < plan.blockCount; ++block) {
+        uint32_t moved = 0;
+        const bool called = direction == Direction::kWrite ? file.Write(buffer, plan.blockSize, moved)
+                                                           : file.Read(buffer, plan.blockSize, moved);
+        if (!called || moved != plan.blockSize) return false;
+    }
+    return true;
+}
+
+// One timed phase on an open file: only the transfers lie inside the interval.
+// Returns the rate in kB/s; ok tells whether every transfer went through.
+uint32_t TimedPhase(DiskTestPlatform& platform, Direction direction, void* buffer, const TestPlan& plan,
+                    bool& ok) {
+    platform.prompts.Caption(direction == Direction::kWrite ? IDS_WRITING : IDS_READING);
+    platform.prompts.WaitCursor(true);
+    const uint32_t start = platform.clock.Milliseconds();
+    ok = TransferBlocks(platform.file, direction, buffer, plan);
+    uint32_t elapsed = platform.clock.Milliseconds() - start; // right across a wrap of the count
+    if (!ok) platform.prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
+    platform.prompts.WaitCursor(false);
+    platform.prompts.Caption(IDS_PROGRAM_CAPTION);
+    platform.file.Close();
+    if (elapsed == 0) elapsed = 1; // faster than the tick can tell
+    return plan.rateNumerator / elapsed;
+}
+
+} // namespace
+
+TestPlan PlanFor(uint16_t boardType) {
+    const uint32_t blockKb = boardType == kPciBoard ? 96 : 32;
+    const uint32_t blockCount = 20480 / blockKb;
+    return TestPlan{blockKb * 1024, blockCount, blockKb * blockCount * 1000};
+}
+
+uint16_t RunDiskTest(DiskTestPlatform& platform, DriveEntry& entry, const DriveListItem& item,
+                     uint16_t boardType, uint32_t& testAttempted) {
+    testAttempted = 1;
+
+    Prompts& prompts = platform.prompts;
+    if (entry.freeBytes < kMinimumFreeBytes) {
+        prompts.Message(IDS_NO_SPACE, kBoxOk | kBoxExclamation);
+        return 0;
+    }
+    if (entry.freeBytes < kComfortableFreeBytes &&
+        prompts.Message(IDS_LOW_SPACE, kBoxOkCancel | kBoxExclamation | kBoxTaskModal) == kAnswerCancel) {
+        return 0;
+    }
+
+    char name[kTestFileNameSize];
+    TestFileName(item.rootPath, name);
+    const TestPlan plan = PlanFor(boardType);
+
+    TransferBuffer buffer(platform.file, plan.blockSize);
+    if (buffer.Data() == nullptr) {
+        prompts.Message(IDS_NO_MEMORY, kBoxOk | kBoxStop | kBoxTaskModal);
+        return 0;
+    }
+
+    if (!platform.file.CreateForWriting(name)) {
+        prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
+        return 0;
+    }
+    entry.testFileCreated = 1;
+    bool ok = false;
+    entry.writeRate = TimedPhase(platform, Direction::kWrite, buffer.Data(), plan, ok);
+
+    if (ok) {
+        if (!platform.file.OpenForReading(name)) {
+            prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
+            return 0;
+        }
+        entry.readRate = TimedPhase(platform, Direction::kRead, buffer.Data(), plan, ok);
+    }
+
+    if (ok) entry.tested = 1;
+    return 1;
+}
+
+void DeleteTestFiles(TestFile& file, Prompts& prompts, const DriveTable& table, const DriveList& list) {
+    prompts.Caption(IDS_DELETING);
+    prompts.WaitCursor(true);
+    for (uint16_t i = 0; i < kDriveSlots; ++i) {
+        // Every drive that got a test file, whether or not its test went through.
+        if (table.entry[i].testFileCreated == 0) continue;
+        char name[kTestFileNameSize];
+        TestFileName(list.item[i].rootPath, name);
+        file.Delete(name);
+    }
+    prompts.WaitCursor(false);
+    prompts.Caption(IDS_PROGRAM_CAPTION);
+}

@@ -1,0 +1,18 @@
+# Host build: the platform-free cores with their tests, and the disk benchmark tool.
+if(TARVEX_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(bench_core STATIC ${BENCH_CORE} bench/test_file_posix.cpp)
+target_link_libraries(bench_core PUBLIC warnings)
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB HOST_TESTS CONFIGURE_DEPENDS tests/host/*.cpp)
+add_executable(host_tests ${HOST_TESTS})
+target_link_libraries(host_tests PRIVATE bench_core GTest::gtest_main)
+gtest_discover_tests(host_tests)
+
+add_executable(diskbench tools/diskbench.cpp)
+target_link_libraries(diskbench PRIVATE bench_core)

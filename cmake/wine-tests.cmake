@@ -1,0 +1,17 @@
+# The Wine test program: the real Win32 code and resources, run by CTest through
+enable_language(RC)
+# wine in a throwaway prefix under the build folder.
+add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
+add_executable(wine_tests ${WINE_TESTS} ${BENCH_CORE} ${WIN32_SHELL})
+target_compile_definitions(wine_tests PRIVATE WIN32_LEAN_AND_MEAN)
+target_link_libraries(wine_tests PRIVATE warnings gtest_main)
+target_link_options(wine_tests PRIVATE -static)
+
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
+add_test(NAME wine_tests COMMAND wine $<TARGET_FILE:wine_tests>)
+set_tests_properties(wine_tests PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${WINE_ENVIRONMENT}")
