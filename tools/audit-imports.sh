@@ -16,17 +16,20 @@ for f in kernel32-exports.txt working-w-functions.txt; do
   [ -r "$lists/$f" ] || fail "$lists/$f: cannot read"
 done
 command -v "$OBJDUMP" >/dev/null 2>&1 || fail "$OBJDUMP not found (install binutils-mingw-w64-i686)"
-
 headers=$("$OBJDUMP" -p "$exe" 2>&1) || fail "$OBJDUMP -p failed: $headers"
 code=$("$OBJDUMP" -d "$exe" 2>&1) || fail "$OBJDUMP -d failed: $code"
 
-status=0
-printf '%s\n' "$headers" | awk '
+# CMOV and FCMOV are P6 instructions; a 486 or Pentium faults on them.
+cmovs=$(printf '%s\n' "$code" | awk -F'\t' '$3 ~ /^f?cmov/ { gsub(/[ :]/, "", $1); gsub(/ +/, " ", $3); print "FAIL: " $3 " at 0x" $1 }')
+[ -z "$cmovs" ] || printf '%s\n' "$cmovs" | sed 5q
+ncmov=$(printf '%s' "$cmovs" | grep -c FAIL)
+
+printf '%s\n' "$headers" | awk -v ncmov="$ncmov" '
   { sub(/\r$/, "") }
   FILENAME == ARGV[1] { if ($0 != "" && $0 !~ /^#/) k32[$0] = 1; next }
   FILENAME == ARGV[2] { if ($0 != "" && $0 !~ /^#/) okw[$0] = 1; next }
   function bad(msg) { print "FAIL: " msg; failed = 1 }
-  # Older binutils spell it MajorOSystemVersion, newer ones in full.
+  # binutils 2.40 prints MajorOSystemVersion; accept the full spelling too.
   /^Major(OSystem|OperatingSystem)Version\t/ { hdr["os major"] = $2 }
   /^Minor(OSystem|OperatingSystem)Version\t/ { hdr["os minor"] = $2 }
   /^MajorSubsystemVersion\t/ { hdr["subsystem major"] = $2 }
@@ -43,15 +46,16 @@ printf '%s\n' "$headers" | awk '
   }
   inimp && dll != "" && /^\t[0-9a-f]+\t/ {
     total++; count[dll]++; name = $3
-    if (name == "<none>") { bad(dll " ordinal " $2 " imported by ordinal, not by name"); next }
+    # Ordinals differ between Windows versions, and 95 refuses them for KERNEL32.
+    if (name == "<none>") { bad(dll " ordinal " $2 " is imported by ordinal, not by name"); next }
     if (dll == "KERNEL32" && !(name in k32))
       bad("KERNEL32 " name " is not exported by Windows 95 KERNEL32")
     if (name == "GetDiskFreeSpaceExA")
       bad("GetDiskFreeSpaceExA is imported; Windows 95 before OSR2 lacks it, look it up with GetProcAddress")
-    # A name ending in capital W is the Unicode twin of an A function (every
-    # W name in the KERNEL32 list has its A twin; CreateDCW shows a capital
-    # may precede the W). ShowWindow and the like end in a small w. The few
-    # exceptions where W ends an acronym are listed; none exist on Windows 95.
+    # A name ending in a capital W is the Unicode twin of an A function: every
+    # W name in the KERNEL32 list has its A twin, and CreateDCW shows that a
+    # capital may come before the W. ShowWindow and the like end in a small w.
+    # The few names whose W ends an acronym are exempt; none exist on 95.
     if (name ~ /W$/ && name !~ /^(SleepConditionVariableSRW|ResolveDesktopForWOW|SetWindowsHookExAW|.*AorW)$/ && !(name in okw))
       bad(dll " " name " is a Unicode function that does not work on Windows 95")
   }
@@ -62,14 +66,8 @@ printf '%s\n' "$headers" | awk '
       bad("subsystem version is " hdr["subsystem major"] "." hdr["subsystem minor"] ", must be 4.0")
     if (hdr["subsystem"] != 2) bad("subsystem is " hdr["subsystem"] ", must be 2 (Windows GUI)")
     if (total == 0) bad("no imports found; is this a PE program?")
-    if (failed) exit 1
-    for (i = 1; i <= ndll; i++) list = list (i > 1 ? ", " : "") count[order[i]] " from " order[i]
-    print "import audit: " total " imports (" list ")"
-  }' "$lists/kernel32-exports.txt" "$lists/working-w-functions.txt" - || status=1
-
-# CMOV and FCMOV are P6 instructions; a 486 or Pentium faults on them.
-cmovs=$(printf '%s\n' "$code" | awk -F'\t' '$3 ~ /^f?cmov/ { n++; if (n <= 5) print "FAIL: " $1 " " $3 } END { if (n > 5) print "FAIL: ... " n " conditional moves in all" }')
-[ -z "$cmovs" ] || { printf '%s\n' "$cmovs"; status=1; }
-
-if [ $status -eq 0 ]; then echo "import audit passed"; else echo "import audit FAILED: $exe" >&2; fi
-exit $status
+    if (ncmov > 0) bad(ncmov " conditional move instruction(s); a 486 cannot run them")
+    if (failed) { print "import audit FAILED"; exit 1 }
+    for (i = 1; i <= ndll; i++) list = list (i > 1 ? ", " : "") order[i] " (" count[order[i]] ")"
+    print "import audit passed: " total " imports from " list
+  }' "$lists/kernel32-exports.txt" "$lists/working-w-functions.txt" -
