@@ -2,6 +2,7 @@
 
 char programCaption[kCaptionSize];
 CaptureOptions captureOptions;
+CaptureBoard captureBoard;
 RunFlags runFlags;
 DriveTable driveTable;
 DriveList driveList = EmptyDriveList();

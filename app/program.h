@@ -19,6 +19,7 @@ constexpr int kCaptionSize = 80;
 
 extern char programCaption[kCaptionSize];
 extern CaptureOptions captureOptions;
+extern CaptureBoard captureBoard;
 extern RunFlags runFlags;
 extern DriveTable driveTable;
 extern DriveList driveList;

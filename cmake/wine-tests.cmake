@@ -4,7 +4,7 @@ enable_language(RC)
 add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
-add_executable(wine_tests ${WINE_TESTS} ${BENCH_CORE} ${WIN32_SHELL})
+add_executable(wine_tests ${WINE_TESTS} ${CORE} ${WIN32_SHELL})
 target_compile_definitions(wine_tests PRIVATE WIN32_LEAN_AND_MEAN)
 target_link_libraries(wine_tests PRIVATE warnings gtest_main)
 target_link_options(wine_tests PRIVATE -static)

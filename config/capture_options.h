@@ -1,4 +1,4 @@
-// The options that the disk test, the estimate and Store work with.
+// The capture options and what detection found out about the capture board.
 #ifndef TARVEX_CONFIG_CAPTURE_OPTIONS_H
 #define TARVEX_CONFIG_CAPTURE_OPTIONS_H
 
@@ -18,6 +18,29 @@ struct CaptureOptions {
     uint16_t videoNorm; // default for the norm buttons: 0 PAL/SECAM, 1 NTSC
     uint16_t boardType; // kIsaBoard or kPciBoard
     AudioSettings audio;
+};
+
+// Bus throughput of the board in kB/s: card to memory pairs with a drive's
+// write rate, memory to card with its read rate.
+struct ThroughputLimits {
+    uint32_t cardToMemory;
+    uint32_t memoryToCard;
+};
+
+constexpr ThroughputLimits kPciDefaultLimits{10000, 15000};
+constexpr ThroughputLimits kIsaLimits{2000, 2000};
+
+// What detection found; boardKind never changes afterwards.
+struct CaptureBoard {
+    uint16_t boardKind; // see BoardKind
+    ThroughputLimits limits;
+};
+
+enum BoardKind : uint16_t {
+    kNoBoardDriver = 0,
+    kIsaDriverOnly = 1,
+    kPciInterface = 2,
+    kPciInterfaceWithIsaCodec = 3,
 };
 
 #endif

@@ -12,5 +12,11 @@
 #define IDS_NO_SPACE 35
 #define IDS_LOW_SPACE 36
 #define IDS_FREE_OF 37
+#define IDS_NOT_STORED 38
+
+// Controls of the main dialog
+#define IDC_NTSC 84
+#define IDC_AUDIO_RECORDING 417
+#define IDC_TV_CROPPING 418
 
 #endif

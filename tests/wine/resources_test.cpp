@@ -27,6 +27,7 @@ TEST(StringTable, HoldsTheProgramsTexts) {
         {IDS_NO_SPACE, "Not enough free hard disk space"},
         {IDS_LOW_SPACE, "Too little free HD space could falsify the speed test."},
         {IDS_FREE_OF, "free of"},
+        {IDS_NOT_STORED, "Data rate could not be stored in SYSTEM.INI"},
     };
     for (const auto& s : strings) EXPECT_EQ(Text(s.id), s.text) << s.id;
 }

@@ -1,0 +1,11 @@
+// The estimate for a drive list entry, with the dialog's norm, audio and cropping checks.
+#ifndef TARVEX_BENCH_ESTIMATE_WIN32_H
+#define TARVEX_BENCH_ESTIMATE_WIN32_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+void EstimateDataRate(HWND dialog, uint16_t index);
+
+#endif

@@ -1,0 +1,25 @@
+// Capture board detection from SYSTEM.INI, the video norm from WIN.INI, and the
+// storing of a drive's results for the capture software.
+#ifndef TARVEX_CONFIG_CAPTURE_CONFIG_H
+#define TARVEX_CONFIG_CAPTURE_CONFIG_H
+
+#include <cstdint>
+
+#include "../bench/drive_table.h"
+#include "capture_options.h"
+#include "profile.h"
+
+// 1 (NTSC) for the countries that use it, else 0 (PAL/SECAM).
+uint16_t VideoNormFromCountry(Profile& profile);
+
+// Sets board kind, board type, limits and the audio defaults; always returns 1.
+int DetectCaptureBoard(Profile& profile, CaptureOptions& options, CaptureBoard& board);
+
+// Every byte counts as a digit, its code less 48 modulo 256; wraps modulo 2^32.
+uint32_t ParseDecimal(const char* text);
+
+// Writes the entry's data rate, the capture drive and, for the PCI board, the
+// capture format into the board driver's section; false at the first failed write.
+bool StoreDriveResults(Profile& profile, const DriveEntry& entry, const char* captureDrive, uint16_t boardType);
+
+#endif

@@ -1,0 +1,124 @@
+// Detection and Store against the real profile files of the Wine prefix.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "../../app/program.h"
+#include "../../config/capture_config_win32.h"
+
+namespace {
+
+std::string WindowsFile(const char* name) {
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return std::string(folder) + "\\" + name;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+// A SYSTEM.INI of the kind a machine with both capture drivers has, other
+// drivers' sections and comments included. Wine drops blank lines whenever it
+// rewrites a profile file, so there are none.
+std::string SystemIni(const char* dataRate, const char* captureDrive, const char* format) {
+    return std::string("[boot]\r\n"
+                       "shell=Explorer.exe\r\n"
+                       "; a comment the user wrote\r\n"
+                       "[drivers]\r\n"
+                       "wave=mmdrv.dll\r\n"
+                       "VIDC.MJPG=VideoRQ3.drv\r\n"
+                       "[velkCI.DLL]\r\n"
+                       "RQ7ToMemory=8000\r\n"
+                       "MemoryToRQ7=9000\r\n"
+                       "DataRate=") +
+           dataRate + "\r\nCaptureDrive=" + captureDrive + "\r\nDefCapFormat=" + format +
+           "\r\n"
+           "Port=0x300\r\n"
+           "[VIDEORQ3]\r\n"
+           "IRQ=10\r\n"
+           "[386Enh]\r\n"
+           "woafont=dosapp.fon\r\n";
+}
+
+class ProfileFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        path_ = WindowsFile("system.ini");
+        original_ = ReadFile(path_);
+        WriteFile(path_, SystemIni("1000", "Q:", "MID"));
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI"); // drop what the platform cached
+    }
+    void TearDown() override {
+        WriteFile(path_, original_);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI");
+    }
+
+    std::string path_;
+    std::string original_;
+};
+
+TEST_F(ProfileFiles, DetectionReadsTheBoardSections) {
+    EXPECT_EQ(DetectCaptureBoard(), 1);
+    EXPECT_EQ(captureBoard.boardKind, kPciInterfaceWithIsaCodec);
+    EXPECT_EQ(captureOptions.boardType, kPciBoard);
+    EXPECT_EQ(captureBoard.limits.cardToMemory, 8000u);
+    EXPECT_EQ(captureBoard.limits.memoryToCard, 9000u);
+}
+
+TEST_F(ProfileFiles, StoreChangesOnlyItsOwnKeys) {
+    strcpy(driveList.item[1].rootPath, "E:");
+    driveTable.entry[1].reachableRate = 1924;
+    driveTable.entry[1].formatClass = 2;
+    captureOptions.boardType = kPciBoard;
+    ASSERT_TRUE(StoreDriveResults(nullptr, 1));
+    EXPECT_EQ(ReadFile(path_), SystemIni("1924", "E:", "HIGH"));
+
+    driveTable.entry[1].reachableRate = 3100;
+    driveTable.entry[1].formatClass = 0;
+    ASSERT_TRUE(StoreDriveResults(nullptr, 1));
+    EXPECT_EQ(ReadFile(path_), SystemIni("3100", "E:", "LOW"));
+}
+
+TEST_F(ProfileFiles, IsaStoreWritesTwoKeysIntoItsSection) {
+    strcpy(driveList.item[0].rootPath, "C:");
+    driveTable.entry[0].reachableRate = 79;
+    captureOptions.boardType = kIsaBoard;
+    ASSERT_TRUE(StoreDriveResults(nullptr, 0));
+    std::string expected = SystemIni("1000", "Q:", "MID");
+    expected.replace(expected.find("IRQ=10\r\n"), 8, "IRQ=10\r\nDataRate=79\r\nCaptureDrive=C:\r\n");
+    EXPECT_EQ(ReadFile(path_), expected);
+}
+
+TEST(Country, NtscFollowsTheCountryCode) {
+    // The [intl] section of WIN.INI lives in the registry on this platform.
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0, KEY_ALL_ACCESS, &key),
+              ERROR_SUCCESS);
+    char saved[16] = "";
+    DWORD size = sizeof saved;
+    const bool had = RegQueryValueExA(key, "iCountry", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) ==
+                     ERROR_SUCCESS;
+    const struct {
+        const char* country;
+        uint16_t norm;
+    } cases[] = {{"1", 1}, {"886", 1}, {"49", 0}, {"33", 0}};
+    for (const auto& c : cases) {
+        RegSetValueExA(key, "iCountry", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.country),
+                       static_cast<DWORD>(strlen(c.country) + 1));
+        EXPECT_EQ(VideoNormFromCountry(), c.norm) << c.country;
+    }
+    if (had) RegSetValueExA(key, "iCountry", 0, REG_SZ, reinterpret_cast<BYTE*>(saved), size);
+    RegCloseKey(key);
+}
+
+} // namespace
