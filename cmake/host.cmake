@@ -12,7 +12,7 @@ include(GoogleTest)
 file(GLOB HOST_TESTS CONFIGURE_DEPENDS tests/host/*.cpp)
 add_executable(host_tests ${HOST_TESTS})
 target_link_libraries(host_tests PRIVATE core GTest::gtest_main)
-gtest_discover_tests(host_tests)
+gtest_discover_tests(host_tests NO_PRETTY_VALUES)
 
 add_executable(diskbench tools/diskbench.cpp)
 target_link_libraries(diskbench PRIVATE core)

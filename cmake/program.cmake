@@ -13,3 +13,5 @@ target_link_libraries(tarvex PRIVATE warnings kernel32 user32 gdi32 gcc)
 
 add_test(NAME import_audit
          COMMAND ${CMAKE_SOURCE_DIR}/tools/audit-imports.sh $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/tools/win95)
+add_test(NAME no_static_constructors
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-no-constructors.sh $<TARGET_OBJECTS:tarvex>)
