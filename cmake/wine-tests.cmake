@@ -10,7 +10,9 @@ target_link_libraries(wine_tests PRIVATE warnings gtest_main)
 target_link_options(wine_tests PRIVATE -static)
 
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the Wine tests start")
+set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
+                     TARVEX_PROGRAM=${TARVEX_PROGRAM})
 add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
 add_test(NAME wine_tests COMMAND wine $<TARGET_FILE:wine_tests>)

@@ -12,7 +12,8 @@ configure() {
 
 configure host -DCMAKE_BUILD_TYPE=Debug
 configure program -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
-configure wine -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DTARVEX_WINE_TESTS=ON -DCMAKE_BUILD_TYPE=Debug
+configure wine -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DTARVEX_WINE_TESTS=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DTARVEX_PROGRAM="$PWD/build/program/tarvex.exe"
 
 for dir in host program wine; do
   cmake --build "build/$dir" -j "$jobs"
