@@ -19,18 +19,22 @@ cmake --build build/bench --target diskbench >/dev/null
 diskbench=$PWD/build/bench/diskbench
 
 work=$(mktemp -d "$folder/bench-fio.XXXXXX")
-trap 'rm -rf "$work"' EXIT INT TERM
+trap 'rm -rf "$work"' EXIT
+trap 'exit 130' INT TERM
 results=$work/results
 mkdir "$work/files"
 
-# fio lays its file out with fallocate by default, so its writes would fill
-# reserved extents while the disk test appends to a fresh file: turn that off.
-fio_run() { # <rw> <bs in KiB> <count>; prints KiB/s
-  field=7
-  [ "$1" = write ] && field=48
-  fio --name=bench --filename="$work/files/fio.dat" --rw="$1" --bs="$2k" --size=$(($2 * $3 * 1024)) \
-      --direct=1 --ioengine=sync --numjobs=1 --fallocate=none \
-      --output-format=terse --terse-version=3 | awk -F';' -v f="$field" 'NR == 1 { print $f }'
+# Prints "write <KiB/s>" and "read <KiB/s>". Held to the disk test's work: a
+# fresh file appended to (fio would otherwise fallocate it first), the same
+# buffer written unchanged, no cache hints, and the read straight after the write.
+fio_run() { # <block size in KiB> <block count>
+  rm -f "$work/files/fio.dat"
+  fio --filename="$work/files/fio.dat" --bs="$1k" --size=$(($1 * $2 * 1024)) \
+      --direct=1 --ioengine=sync --numjobs=1 --fallocate=none --scramble_buffers=0 \
+      --invalidate=0 --fadvise_hint=0 --gtod_reduce=1 --output-format=terse --terse-version=3 \
+      --name=write --rw=write --name=read --stonewall --rw=read |
+    awk -F';' '$3 == "write" { print "write", $48 } $3 == "read" { print "read", $7 }'
+  rm -f "$work/files/fio.dat"
 }
 
 median() { # of the numbers on stdin; the mean of the middle two for an even count
@@ -41,19 +45,20 @@ for board in 1 2; do
   if [ "$board" = 1 ]; then bs=32; count=640; else bs=96; count=213; fi
   run=1
   while [ "$run" -le "$runs" ]; do
-    out=$("$diskbench" "$work/files" "$board" 1)
-    case $out in *O_DIRECT*) echo "warning: O_DIRECT refused in $folder, diskbench measured the cache" >&2 ;; esac
-    echo "$out" | awk -v b="$board" '/^run/ { print b, "write diskbench", $4; print b, "read diskbench", $7 }' >>"$results"
-
-    rm -f "$work/files/fio.dat"
-    echo "$board write fio $(fio_run write $bs $count)" >>"$results"
-    echo "$board read fio $(fio_run read $bs $count)" >>"$results"
-    rm -f "$work/files/fio.dat"
+    ours=$("$diskbench" "$work/files" "$board" 1)
+    case $ours in *O_DIRECT*) echo "warning: O_DIRECT refused in $folder, diskbench measured the cache" >&2 ;; esac
+    ours=$(echo "$ours" | awk '/^run/ { print "write", $4; print "read", $7 }')
+    theirs=$(fio_run "$bs" "$count")
+    [ "$(echo "$theirs" | wc -l)" -eq 2 ] || { echo "fio failed in $folder" >&2; exit 1; }
+    echo "$ours" | awk -v b="$board" '{ print b, $1, "diskbench", $2 }' >>"$results"
+    echo "$theirs" | awk -v b="$board" '{ print b, $1, "fio", $2 }' >>"$results"
+    echo "board $board run $run: diskbench $(echo "$ours" | tr '\n' ' ')| fio $(echo "$theirs" | tr '\n' ' ')"
     run=$((run + 1))
   done
 done
 
-echo "folder: $folder ($(stat -f -c %T "$folder")), $runs runs each, medians in kB/s (kB = 1024 bytes)"
+echo
+echo "$folder ($(stat -f -c %T "$folder")), $runs runs each; medians in kB/s (kB = 1024 bytes)"
 printf '%-6s %-6s %10s %10s %6s\n' board phase diskbench fio ratio
 for board in 1 2; do
   for phase in write read; do
@@ -63,7 +68,3 @@ for board in 1 2; do
       "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }')"
   done
 done
-if [ -n "${BENCH_FIO_RAW:-}" ]; then
-  echo "every run (board phase tool kB/s):"
-  cat "$results"
-fi

@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     std::vector<uint32_t> writeRates;
     std::vector<uint32_t> readRates;
     bool failed = false;
-    for (long run = 1; run <= repetitions && !failed; ++run) {
+    for (long run = 1; run <= repetitions; ++run) {
         DriveEntry entry{};
         entry.freeBytes = freeBytes;
         uint32_t attempted = 0;
