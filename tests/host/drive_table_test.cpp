@@ -153,14 +153,6 @@ TEST(FillDriveTable, DriveStringsLongerThanTheBufferAreNeverReadPastItsEnd) {
     EXPECT_LE(FillDriveTable(boastful, "free of", table, list), kDriveSlots);
 }
 
-TEST(FillDriveTable, KeysStayTheirPositions) {
-    FakeDriveSource source({Fixed('C'), Fixed('D'), Fixed('E')});
-    DriveTable table{};
-    DriveList list = EmptyDriveList();
-    FillDriveTable(source, "free of", table, list);
-    for (uint16_t i = 0; i < kDriveSlots; ++i) EXPECT_EQ(list.item[i].key, i);
-}
-
 TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {
     DriveList list = EmptyDriveList();
     EXPECT_EQ(SelectionForKey(list, 2, 1), 1u);
@@ -172,8 +164,7 @@ TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {
 }
 
 TEST(DriveCombo, NoSelectionOrTheFirstGivesItemZerosKey) {
-    DriveList list = EmptyDriveList();
-    list.item[0].key = 0;
+    const DriveList list = EmptyDriveList();
     EXPECT_EQ(KeyAtSelection(list, -1), 0);
     EXPECT_EQ(KeyAtSelection(list, 0), 0);
     EXPECT_EQ(KeyAtSelection(list, 3), 3);
