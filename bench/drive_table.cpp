@@ -10,6 +10,12 @@ constexpr uint32_t kFixed = 3;
 // Every letter as "X:\" and its terminator, and the final terminator.
 constexpr uint32_t kDriveStringsSize = 26 * 4 + 1;
 
+// The position behind the root string at position and its terminator.
+uint32_t PastRoot(const char* roots, uint32_t length, uint32_t position) {
+    while (position < length && roots[position] != '\0') ++position;
+    return position + 1;
+}
+
 uint32_t FloppyCount(uint32_t mask) {
     return (mask & 1u) + ((mask >> 1) & 1u);
 }
@@ -36,13 +42,12 @@ void FillSlot(DriveSource& drives, const char* root, const char* freeOf, DriveEn
 uint16_t FillDriveTable(DriveSource& drives, const char* freeOf, DriveTable& table, DriveList& list) {
     char roots[kDriveStringsSize] = {};
     uint32_t length = drives.DriveStrings(roots, sizeof roots);
-    // A text that did not fit was not written: never read past the buffer.
-    if (length >= sizeof roots) length = sizeof roots - 1;
+    // Every letter fits; a platform that asks for more has written nothing.
+    if (length >= sizeof roots) length = 0;
 
     uint32_t position = 0;
-    for (uint32_t skip = FloppyCount(drives.DriveMask()); skip > 0 && position < length; --skip) {
-        while (roots[position] != '\0') ++position;
-        ++position;
+    for (uint32_t skip = FloppyCount(drives.DriveMask()); skip > 0; --skip) {
+        position = PastRoot(roots, length, position);
     }
 
     if (list.item[0].text[0] != kUnfilledMarker) return 0;
@@ -50,8 +55,7 @@ uint16_t FillDriveTable(DriveSource& drives, const char* freeOf, DriveTable& tab
     uint16_t count = 0;
     while (count < kDriveSlots && position < length) {
         const char* root = roots + position;
-        while (roots[position] != '\0') ++position;
-        ++position;
+        position = PastRoot(roots, length, position);
 
         DriveEntry& entry = table.entry[count];
         entry.driveType = drives.DriveType(root);
