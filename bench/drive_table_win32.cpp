@@ -8,7 +8,12 @@ uint16_t FillDriveTable(HWND) {
     char freeOf[80];
     LoadText(IDS_FREE_OF, freeOf, sizeof freeOf);
     Win32DriveSource drives;
-    return FillDriveTable(drives, freeOf, driveTable, driveList);
+    // A removable drive without medium is to be listed quietly, not with the
+    // platform's "drive not ready" box.
+    const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const uint16_t count = FillDriveTable(drives, freeOf, driveTable, driveList);
+    SetErrorMode(errorMode);
+    return count;
 }
 
 uint32_t FillDriveCombo(HWND dialog, int controlId, const DriveList& list, uint16_t count, uint16_t key) {
