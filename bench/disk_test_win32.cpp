@@ -1,6 +1,7 @@
 #include "disk_test_win32.h"
 
 #include "../app/program.h"
+#include "quiet_drive_errors_win32.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ uint16_t RunDiskTest(HWND dialog, uint16_t index) {
     TickClock clock;
     DialogPrompts prompts(dialog);
     DiskTestPlatform platform{file, clock, prompts};
+    QuietDriveErrors quiet; // a medium taken out is reported as a file that cannot be opened
     return RunDiskTest(platform, driveTable.entry[index], driveList.item[index], captureOptions.boardType,
                        runFlags.testAttempted);
 }

@@ -3,17 +3,14 @@
 #include "../app/program.h"
 #include "../resources/ids.h"
 #include "drive_source_win32.h"
+#include "quiet_drive_errors_win32.h"
 
 uint16_t FillDriveTable(HWND) {
     char freeOf[80];
     LoadText(IDS_FREE_OF, freeOf, sizeof freeOf);
     Win32DriveSource drives;
-    // A removable drive without medium is to be listed quietly, not with the
-    // platform's "drive not ready" box.
-    const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const uint16_t count = FillDriveTable(drives, freeOf, driveTable, driveList);
-    SetErrorMode(errorMode);
-    return count;
+    QuietDriveErrors quiet; // a removable drive without medium is listed all the same
+    return FillDriveTable(drives, freeOf, driveTable, driveList);
 }
 
 uint32_t FillDriveCombo(HWND dialog, int controlId, const DriveList& list, uint16_t count, uint16_t key) {
