@@ -2,7 +2,7 @@
 // drives in a message box.
 #include <windows.h>
 
-#include "../bench/bounded_text.h"
+#include "../base/bounded_text.h"
 #include "../bench/drive_table_win32.h"
 #include "../resources/ids.h"
 #include "program.h"

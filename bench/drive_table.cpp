@@ -1,6 +1,6 @@
 #include "drive_table.h"
 
-#include "bounded_text.h"
+#include "../base/bounded_text.h"
 #include "drive_source.h"
 
 namespace {

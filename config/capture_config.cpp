@@ -1,6 +1,6 @@
 #include "capture_config.h"
 
-#include "../bench/bounded_text.h"
+#include "../base/bounded_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "program_text_win32.h"
 
 int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
     char text[kCaptionSize];

@@ -1,6 +1,6 @@
 // Builds a zero-terminated text in a fixed buffer; what does not fit is cut off.
-#ifndef TARVEX_BENCH_BOUNDED_TEXT_H
-#define TARVEX_BENCH_BOUNDED_TEXT_H
+#ifndef TARVEX_BASE_BOUNDED_TEXT_H
+#define TARVEX_BASE_BOUNDED_TEXT_H
 
 #include <cstdint>
 
