@@ -1,6 +1,6 @@
 #include "disk_test_win32.h"
 
-#include "../app/program.h"
+#include "../base/program_text_win32.h"
 #include "quiet_drive_errors_win32.h"
 
 namespace {
@@ -80,19 +80,18 @@ void DialogPrompts::WaitCursor(bool wait) {
     SetCursor(LoadCursorA(nullptr, wait ? IDC_WAIT : IDC_ARROW));
 }
 
-uint16_t RunDiskTest(HWND dialog, uint16_t index) {
-    if (index >= kDriveSlots) return 0;
+uint16_t RunDiskTest(HWND dialog, DriveEntry& entry, const DriveListItem& item, uint16_t boardType,
+                     uint32_t& testAttempted) {
     Win32TestFile file;
     TickClock clock;
     DialogPrompts prompts(dialog);
     DiskTestPlatform platform{file, clock, prompts};
     QuietDriveErrors quiet; // a medium taken out is reported as a file that cannot be opened
-    return RunDiskTest(platform, driveTable.entry[index], driveList.item[index], captureOptions.boardType,
-                       runFlags.testAttempted);
+    return RunDiskTest(platform, entry, item, boardType, testAttempted);
 }
 
-void DeleteTestFiles(HWND dialog) {
+void DeleteTestFiles(HWND dialog, const DriveTable& table, const DriveList& list) {
     Win32TestFile file;
     DialogPrompts prompts(dialog);
-    DeleteTestFiles(file, prompts, driveTable, driveList);
+    DeleteTestFiles(file, prompts, table, list);
 }

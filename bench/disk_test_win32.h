@@ -47,10 +47,11 @@ private:
     HWND dialog_;
 };
 
-// The test of the drive list entry index, with the process-wide drive table and board type.
-uint16_t RunDiskTest(HWND dialog, uint16_t index);
+// The test of one drive, prompting through the dialog.
+uint16_t RunDiskTest(HWND dialog, DriveEntry& entry, const DriveListItem& item, uint16_t boardType,
+                     uint32_t& testAttempted);
 
 // Deletes the test files written during this run.
-void DeleteTestFiles(HWND dialog);
+void DeleteTestFiles(HWND dialog, const DriveTable& table, const DriveList& list);
 
 #endif

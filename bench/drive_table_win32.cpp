@@ -1,16 +1,16 @@
 #include "drive_table_win32.h"
 
-#include "../app/program.h"
+#include "../base/program_text_win32.h"
 #include "../resources/ids.h"
 #include "drive_source_win32.h"
 #include "quiet_drive_errors_win32.h"
 
-uint16_t FillDriveTable(HWND) {
+uint16_t FillDriveTable(HWND, DriveTable& table, DriveList& list) {
     char freeOf[80];
     LoadText(IDS_FREE_OF, freeOf, sizeof freeOf);
     Win32DriveSource drives;
     QuietDriveErrors quiet; // a removable drive without medium is listed all the same
-    return FillDriveTable(drives, freeOf, driveTable, driveList);
+    return FillDriveTable(drives, freeOf, table, list);
 }
 
 uint32_t FillDriveCombo(HWND dialog, int controlId, const DriveList& list, uint16_t count, uint16_t key) {

@@ -6,8 +6,8 @@
 
 #include "drive_table.h"
 
-// Fills the process-wide drive table and list from the machine's drives.
-uint16_t FillDriveTable(HWND dialog);
+// Fills the drive table and list from the machine's drives.
+uint16_t FillDriveTable(HWND dialog, DriveTable& table, DriveList& list);
 
 // Adds the texts of the first count items to the combo box and selects the item with key.
 uint32_t FillDriveCombo(HWND dialog, int controlId, const DriveList& list, uint16_t count, uint16_t key);

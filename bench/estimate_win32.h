@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include "estimate.h"
 
-void EstimateDataRate(HWND dialog, uint16_t index);
+void EstimateDataRate(HWND dialog, DriveEntry& entry, const CaptureOptions& options, CaptureBoard& board);
 
 #endif

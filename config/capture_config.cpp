@@ -80,14 +80,15 @@ uint32_t ParseDecimal(const char* text) {
     return value;
 }
 
-bool StoreDriveResults(Profile& profile, const DriveEntry& entry, const char* captureDrive, uint16_t boardType) {
+bool StoreDriveResults(Profile& profile, uint32_t reachableRate, uint16_t formatClass, const char* captureDrive,
+                       uint16_t boardType) {
     const char* section = boardType == kPciBoard ? kPciSection : kIsaSection;
 
     char dataRate[12];
-    BoundedText(dataRate, sizeof dataRate).Add(entry.reachableRate);
+    BoundedText(dataRate, sizeof dataRate).Add(reachableRate);
     if (!profile.WriteString(kSystemIni, section, "DataRate", dataRate)) return false;
     if (!profile.WriteString(kSystemIni, section, "CaptureDrive", captureDrive)) return false;
     if (boardType != kPciBoard) return true;
-    const char* format = entry.formatClass < 3 ? kFormatNames[entry.formatClass] : kFormatNames[0];
+    const char* format = formatClass < 3 ? kFormatNames[formatClass] : kFormatNames[0];
     return profile.WriteString(kSystemIni, section, "DefCapFormat", format);
 }

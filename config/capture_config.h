@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "../bench/drive_table.h"
 #include "capture_options.h"
 #include "profile.h"
 
@@ -18,8 +17,10 @@ int DetectCaptureBoard(Profile& profile, CaptureOptions& options, CaptureBoard& 
 // Every byte counts as a digit, its code less 48 modulo 256; wraps modulo 2^32.
 uint32_t ParseDecimal(const char* text);
 
-// Writes the entry's data rate, the capture drive and, for the PCI board, the
-// capture format into the board driver's section; false at the first failed write.
-bool StoreDriveResults(Profile& profile, const DriveEntry& entry, const char* captureDrive, uint16_t boardType);
+// Writes a tested drive's reachable data rate, its root path as the capture drive
+// and, for the PCI board, the capture format class (0 LOW, 1 MID, 2 HIGH) into the
+// board driver's section; false at the first failed write.
+bool StoreDriveResults(Profile& profile, uint32_t reachableRate, uint16_t formatClass, const char* captureDrive,
+                       uint16_t boardType);
 
 #endif

@@ -1,6 +1,5 @@
 #include "capture_config_win32.h"
 
-#include "../app/program.h"
 #include "capture_config.h"
 #include "profile_win32.h"
 
@@ -9,15 +8,12 @@ uint16_t VideoNormFromCountry() {
     return VideoNormFromCountry(profile);
 }
 
-int DetectCaptureBoard() {
+int DetectCaptureBoard(CaptureOptions& options, CaptureBoard& board) {
     Win32Profile profile;
-    return DetectCaptureBoard(profile, captureOptions, captureBoard);
+    return DetectCaptureBoard(profile, options, board);
 }
 
-bool StoreDriveResults(HWND, uint16_t index) {
-    if (index >= kDriveSlots) return false;
+bool StoreDriveResults(uint32_t reachableRate, uint16_t formatClass, const char* captureDrive, uint16_t boardType) {
     Win32Profile profile;
-    // The capture drive is named by its root path, as the drive list holds it ("D:").
-    return StoreDriveResults(profile, driveTable.entry[index], driveList.item[index].rootPath,
-                             captureOptions.boardType);
+    return StoreDriveResults(profile, reachableRate, formatClass, captureDrive, boardType);
 }

@@ -2,14 +2,14 @@
 #ifndef TARVEX_CONFIG_CAPTURE_CONFIG_WIN32_H
 #define TARVEX_CONFIG_CAPTURE_CONFIG_WIN32_H
 
-#include <windows.h>
-
 #include <cstdint>
 
-uint16_t VideoNormFromCountry();
-int DetectCaptureBoard();
+#include "capture_options.h"
 
-// Stores the results of the drive list entry index; false when a write failed.
-bool StoreDriveResults(HWND dialog, uint16_t index);
+uint16_t VideoNormFromCountry();
+int DetectCaptureBoard(CaptureOptions& options, CaptureBoard& board);
+
+// Stores a drive's results; false when a write failed.
+bool StoreDriveResults(uint32_t reachableRate, uint16_t formatClass, const char* captureDrive, uint16_t boardType);
 
 #endif

@@ -15,17 +15,17 @@ namespace {
 constexpr int kDriveCombo = 12;
 const char kTestFile[] = "C:\\VELKTRVX.DAT";
 
-// The process-wide table is filled once per process, as in the program.
+// The process-wide table as a fresh start of the program fills it.
 uint16_t FilledCount() {
-    static const uint16_t count = [] {
-        LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
-        return FillDriveTable(nullptr);
-    }();
-    return count;
+    LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
+    driveTable = DriveTable{};
+    driveList = EmptyDriveList();
+    return FillDriveTable(nullptr, driveTable, driveList);
 }
 
 int SlotOfDriveC() {
-    for (uint16_t i = 0; i < FilledCount(); ++i) {
+    const uint16_t count = FilledCount();
+    for (uint16_t i = 0; i < count; ++i) {
         if (std::string(driveList.item[i].rootPath) == "C:") return i;
     }
     return -1;
@@ -72,7 +72,7 @@ TEST(FillDriveTable, ListsDriveCWithItsSizes) {
     const std::string text = driveList.item[c].text;
     const std::string sizes = " free of " + std::to_string(total.QuadPart >> 20) + "MB";
     EXPECT_NE(text.find("(C:) " + std::to_string(entry.freeBytes >> 20) + "MB" + sizes), std::string::npos) << text;
-    EXPECT_EQ(FillDriveTable(nullptr), 0);
+    EXPECT_EQ(FillDriveTable(nullptr, driveTable, driveList), 0);
 }
 
 TEST(DriveCombo, HoldsTheListInOrderAndAnswersTheSelectedKey) {
@@ -103,7 +103,7 @@ TEST(RunDiskTest, WritesTheTestFileOnDriveCThenDeleteTestFilesRemovesIt) {
     recordedMessages.clear();
     for (uint16_t board : {uint16_t{kPciBoard}, uint16_t{kIsaBoard}}) {
         captureOptions.boardType = board;
-        ASSERT_EQ(RunDiskTest(window.Handle(), static_cast<uint16_t>(c)), 1);
+        ASSERT_EQ(RunDiskTest(window.Handle(), driveTable.entry[c], driveList.item[c], board, runFlags.testAttempted), 1);
         EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
         EXPECT_GT(driveTable.entry[c].writeRate, 0u);
         EXPECT_GT(driveTable.entry[c].readRate, 0u);
@@ -113,7 +113,7 @@ TEST(RunDiskTest, WritesTheTestFileOnDriveCThenDeleteTestFilesRemovesIt) {
     EXPECT_EQ(driveTable.entry[c].tested, 1u);
     EXPECT_EQ(runFlags.testAttempted, 1u);
 
-    DeleteTestFiles(window.Handle());
+    DeleteTestFiles(window.Handle(), driveTable, driveList);
     EXPECT_EQ(FileSize(kTestFile), -1);
     EXPECT_EQ(window.Caption(), "Tarvex (Durotest)");
 }
@@ -126,7 +126,7 @@ TEST(RunDiskTest, RefusesADriveWithoutRoomWithItsMessage) {
     const DriveEntry saved = driveTable.entry[c];
     driveTable.entry[c].freeBytes = 20971519;
 
-    EXPECT_EQ(RunDiskTest(window.Handle(), static_cast<uint16_t>(c)), 0);
+    EXPECT_EQ(RunDiskTest(window.Handle(), driveTable.entry[c], driveList.item[c], kPciBoard, runFlags.testAttempted), 0);
     ASSERT_EQ(recordedMessages.size(), 1u);
     EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
     EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));

@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(ProfileFiles, DetectionReadsTheBoardSections) {
-    EXPECT_EQ(DetectCaptureBoard(), 1);
+    EXPECT_EQ(DetectCaptureBoard(captureOptions, captureBoard), 1);
     EXPECT_EQ(captureBoard.boardKind, kPciInterfaceWithIsaCodec);
     EXPECT_EQ(captureOptions.boardType, kPciBoard);
     EXPECT_EQ(captureBoard.limits.cardToMemory, 8000u);
@@ -76,24 +76,15 @@ TEST_F(ProfileFiles, DetectionReadsTheBoardSections) {
 }
 
 TEST_F(ProfileFiles, StoreChangesOnlyItsOwnKeys) {
-    strcpy(driveList.item[1].rootPath, "E:");
-    driveTable.entry[1].reachableRate = 1924;
-    driveTable.entry[1].formatClass = 2;
-    captureOptions.boardType = kPciBoard;
-    ASSERT_TRUE(StoreDriveResults(nullptr, 1));
+    ASSERT_TRUE(StoreDriveResults(1924, 2, "E:", kPciBoard));
     EXPECT_EQ(ReadFile(path_), SystemIni("1924", "E:", "HIGH"));
 
-    driveTable.entry[1].reachableRate = 3100;
-    driveTable.entry[1].formatClass = 0;
-    ASSERT_TRUE(StoreDriveResults(nullptr, 1));
+    ASSERT_TRUE(StoreDriveResults(3100, 0, "E:", kPciBoard));
     EXPECT_EQ(ReadFile(path_), SystemIni("3100", "E:", "LOW"));
 }
 
 TEST_F(ProfileFiles, IsaStoreWritesTwoKeysIntoItsSection) {
-    strcpy(driveList.item[0].rootPath, "C:");
-    driveTable.entry[0].reachableRate = 79;
-    captureOptions.boardType = kIsaBoard;
-    ASSERT_TRUE(StoreDriveResults(nullptr, 0));
+    ASSERT_TRUE(StoreDriveResults(79, 2, "C:", kIsaBoard));
     std::string expected = SystemIni("1000", "Q:", "MID");
     expected.replace(expected.find("IRQ=10\r\n"), 8, "IRQ=10\r\nDataRate=79\r\nCaptureDrive=C:\r\n");
     EXPECT_EQ(ReadFile(path_), expected);

@@ -47,7 +47,7 @@ TEST(EstimateDataRate, TakesNormAudioAndCroppingFromTheDialog) {
         driveTable.entry[4].writeRate = 3000;
         driveTable.entry[4].readRate = 4000;
 
-        EstimateDataRate(boxes.Window(), 4);
+        EstimateDataRate(boxes.Window(), driveTable.entry[4], captureOptions, captureBoard);
         EXPECT_EQ(driveTable.entry[4].reachableRate, c.reachableRate);
         EXPECT_EQ(driveTable.entry[4].compression, c.compression);
     }
