@@ -1,5 +1,7 @@
 #include "program.h"
 
+HICON programIcon;
+ThreeDControls threeDControls;
 CaptureOptions captureOptions;
 CaptureBoard captureBoard;
 RunFlags runFlags;

@@ -1,7 +1,7 @@
 # The shipped program: no C runtime, i486 code, subsystem and OS version 4.0,
 enable_language(RC)
 # imports from KERNEL32, USER32 and GDI32 only, so that Windows 95 loads it.
-add_executable(tarvex WIN32 app/main.cpp app/startup.cpp base/message_box_win32.cpp ${CORE} ${WIN32_SHELL})
+add_executable(tarvex WIN32 app/winmain.cpp app/startup.cpp base/message_box_win32.cpp base/help_win32.cpp ${CORE} ${WIN32_SHELL})
 target_compile_definitions(tarvex PRIVATE _WIN32_WINNT=0x0400 WINVER=0x0400 WIN32_LEAN_AND_MEAN)
 target_compile_options(tarvex PRIVATE -march=i486 -Os -fno-exceptions -fno-rtti -fno-threadsafe-statics
                        -fno-asynchronous-unwind-tables -fno-stack-protector)

@@ -9,10 +9,20 @@ target_compile_definitions(wine_tests PRIVATE WIN32_LEAN_AND_MEAN)
 target_link_libraries(wine_tests PRIVATE warnings gtest_main)
 target_link_options(wine_tests PRIVATE -static)
 
+# Two stand-ins for the 3-D controls library, with and without its unregister call.
+foreach(variant full partial)
+  add_library(fake_ctl3d_${variant} SHARED tests/wine/ctl3d/fake_ctl3d.cpp)
+  set_target_properties(fake_ctl3d_${variant} PROPERTIES PREFIX "")
+  target_link_options(fake_ctl3d_${variant} PRIVATE -static -Wl,--kill-at)
+  add_dependencies(wine_tests fake_ctl3d_${variant})
+endforeach()
+target_compile_definitions(fake_ctl3d_partial PRIVATE WITHOUT_UNREGISTER)
+
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the Wine tests start")
 set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-                     TARVEX_PROGRAM=${TARVEX_PROGRAM})
+                     TARVEX_PROGRAM=${TARVEX_PROGRAM} TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
+                     TARVEX_CTL3D_PARTIAL=$<TARGET_FILE:fake_ctl3d_partial>)
 add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
 add_test(NAME wine_tests COMMAND wine $<TARGET_FILE:wine_tests>)

@@ -1,0 +1,37 @@
+#include "three_d_controls.h"
+
+#include <cstdint>
+
+namespace {
+
+const char kLibrary[] = "CTL3D.DLL";
+
+ThreeDControlsEntry Entry(HMODULE library, const char* name) {
+    return reinterpret_cast<ThreeDControlsEntry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+} // namespace
+
+void LoadThreeDControls(HINSTANCE instance, ThreeDControls& controls) {
+    controls = ThreeDControls{};
+    OFSTRUCT found;
+    if (OpenFile(kLibrary, &found, OF_EXIST) == HFILE_ERROR) return;
+    HMODULE library = LoadLibraryA(kLibrary);
+    // Results below 32 are the error codes of the 16-bit loader.
+    if (reinterpret_cast<uintptr_t>(library) < 32) return;
+    controls.library = library;
+
+    // The lookup stops at the first entry point that is missing.
+    if ((controls.registerApp = Entry(library, "Ctl3dRegister")) == nullptr) return;
+    if ((controls.autoSubclass = Entry(library, "Ctl3dAutoSubclass")) == nullptr) return;
+    if ((controls.unregisterApp = Entry(library, "Ctl3dUnregister")) == nullptr) return;
+    controls.registerApp(instance);
+    controls.autoSubclass(instance);
+}
+
+void UnloadThreeDControls(HINSTANCE instance, ThreeDControls& controls) {
+    if (controls.library == nullptr) return;
+    if (controls.unregisterApp != nullptr) controls.unregisterApp(instance);
+    FreeLibrary(controls.library);
+    controls = ThreeDControls{};
+}

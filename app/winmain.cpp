@@ -1,0 +1,31 @@
+// Start-up and shutdown: the little state everything else needs, then the main
+// dialog, whose message loop is the program's only one.
+#include <windows.h>
+
+#include "../config/capture_config_win32.h"
+#include "../resources/ids.h"
+#include "main_dialog.h"
+#include "program.h"
+#include "result_figures.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    programIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    if (programIcon == nullptr) return 255;
+    LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
+    captureOptions.videoNorm = VideoNormFromCountry();
+
+    if (!VersionIsSupported(GetVersion())) {
+        ShowMessage(nullptr, IDS_NEED_WINDOWS_95, MB_ICONHAND | MB_TASKMODAL);
+        return 0;
+    }
+    runFlags = RunFlags{};
+    DetectCaptureBoard(captureOptions, captureBoard);
+    LoadThreeDControls(instance, threeDControls);
+
+    const int mainTemplate = IDD_MAIN_NARROW;
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(mainTemplate), nullptr, MainDialogProc, 0);
+    if (LOWORD(result) == 0xFFFF) ShowMessage(nullptr, IDS_NO_MEMORY, MB_ICONHAND | MB_TASKMODAL);
+
+    UnloadThreeDControls(instance, threeDControls);
+    return 0;
+}

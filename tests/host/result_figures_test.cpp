@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "../../app/result_figures.h"
+
+namespace {
+
+TEST(BarWidth, FillsAtAbout8000KilobytesAndNeverOverflowsTheFrame) {
+    const struct {
+        int32_t clientWidth;
+        uint32_t rate;
+        uint32_t width;
+    } cases[] = {
+        {2, 0, 0},          {2, 0xFFFFFFFF, 0},    // no inner area
+        {3, 0xFFFFFFFF, 0},                        // one inner pixel: nothing to scale by
+        {4, 7999, 0},       {4, 8000, 1},          {4, 0xFFFFFFFF, 2},
+        {135, 0, 0},        {135, 4000, 66},       {135, 7979, 132}, {135, 7980, 133}, {135, 0xFFFFFFFF, 133},
+        {8003, 4000, 4000}, {8003, 8001, 8001},    {8003, 0xFFFFFFFF, 8001},
+        {8004, 4000, 4000}, {8004, 0xFFFFFFFF, 8002}, // wider than 8003: a kB/s a pixel
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BarWidth(c.clientWidth, c.rate), c.width) << c.clientWidth << " " << c.rate;
+    }
+}
+
+TEST(RatiosFor, HalvesTruncatingFromTheFullFrame) {
+    const struct {
+        uint32_t compression;
+        Ratio quarter, half, full;
+    } cases[] = {
+        {69, {1, 7}, {3, 4}, {6, 9}},
+        {5, {0, 1}, {0, 2}, {0, 5}},
+        {2160, {54, 0}, {108, 0}, {216, 0}},
+    };
+    const auto same = [](const Ratio& a, const Ratio& b) { return a.whole == b.whole && a.tenth == b.tenth; };
+    for (const auto& c : cases) {
+        const FrameRatios r = RatiosFor(c.compression);
+        EXPECT_TRUE(same(r.quarter, c.quarter) && same(r.half, c.half) && same(r.full, c.full)) << c.compression;
+    }
+}
+
+TEST(FrameSizeStringId, FollowsNormAndCropping) {
+    const struct {
+        bool ntsc, cropping;
+        uint16_t quarter, half, full; // controls 15, 16, 17
+    } cases[] = {
+        {false, false, 252, 251, 250},
+        {false, true, 258, 257, 256},
+        {true, false, 255, 254, 253},
+        {true, true, 261, 260, 259},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FrameSizeStringId(15, c.ntsc, c.cropping), c.quarter);
+        EXPECT_EQ(FrameSizeStringId(16, c.ntsc, c.cropping), c.half);
+        EXPECT_EQ(FrameSizeStringId(17, c.ntsc, c.cropping), c.full);
+    }
+}
+
+TEST(VersionIsSupported, RefusesMinorVersionsAbove90) {
+    const struct {
+        uint32_t version;
+        bool supported;
+    } cases[] = {{0xC0000004, true}, {0xC0005A04, true}, {0x00005B04, false}, {0xC000FF04, false}};
+    for (const auto& c : cases) EXPECT_EQ(VersionIsSupported(c.version), c.supported) << std::hex << c.version;
+}
+
+} // namespace

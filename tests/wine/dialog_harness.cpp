@@ -1,0 +1,80 @@
+#include "dialog_harness.h"
+
+namespace {
+
+WNDPROC originalProcedure;
+std::vector<std::string> captions;
+
+struct ModalWatch {
+    void (*check)(HWND, HWND);
+    HWND owner;
+    int id;
+} watch;
+
+void CALLBACK AnswerModal(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND active = GetActiveWindow();
+    if (active == nullptr || active == watch.owner) return; // not open yet
+    KillTimer(nullptr, timer);
+    watch.check(active, watch.owner);
+    SendMessageA(active, WM_COMMAND, watch.id, 0);
+}
+
+} // namespace
+
+TestDialog::TestDialog(int templateId, DLGPROC procedure)
+    : dialog_(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), nullptr, procedure, 0)) {}
+
+TestDialog::~TestDialog() {
+    if (originalProcedure != nullptr) {
+        SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProcedure));
+        originalProcedure = nullptr;
+    }
+    DestroyWindow(dialog_);
+    PumpMessages();
+}
+
+std::string TestDialog::Text(int id) const {
+    char text[256] = "";
+    GetDlgItemTextA(dialog_, id, text, sizeof text);
+    return text;
+}
+
+std::string TestDialog::Caption() const {
+    char text[256] = "";
+    GetWindowTextA(dialog_, text, sizeof text);
+    return text;
+}
+
+void TestDialog::Paint() {
+    ShowWindow(dialog_, SW_SHOWNORMAL);
+    UpdateWindow(dialog_);
+    PumpMessages();
+}
+
+const std::vector<std::string>& TestDialog::Captions() {
+    if (originalProcedure == nullptr) {
+        captions.clear();
+        originalProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordCaption)));
+    }
+    return captions;
+}
+
+LRESULT CALLBACK TestDialog::RecordCaption(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) captions.emplace_back(reinterpret_cast<const char*>(lParam));
+    return CallWindowProcA(originalProcedure, window, message, wParam, lParam);
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id) {
+    watch = ModalWatch{check, owner, id};
+    SetTimer(nullptr, 0, 20, AnswerModal);
+}

@@ -1,0 +1,44 @@
+// Dialogs made from the real templates with the real procedures, driven by
+// messages and read back, for the Wine tests.
+#ifndef TARVEX_TESTS_WINE_DIALOG_HARNESS_H
+#define TARVEX_TESTS_WINE_DIALOG_HARNESS_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A modeless dialog from the template; destroyed with its quit message drained.
+class TestDialog {
+public:
+    TestDialog(int templateId, DLGPROC procedure);
+    ~TestDialog();
+    TestDialog(const TestDialog&) = delete;
+    TestDialog& operator=(const TestDialog&) = delete;
+
+    HWND Handle() const { return dialog_; }
+    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+    std::string Text(int id) const;
+    std::string Caption() const;
+    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
+    bool HasFocus(int id) const { return GetFocus() == Control(id); }
+    // Shows the dialog and paints whatever is invalid now.
+    void Paint();
+    // Every caption the dialog got from now on.
+    const std::vector<std::string>& Captions();
+
+private:
+    static LRESULT CALLBACK RecordCaption(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND dialog_;
+};
+
+// Delivers what is posted, as the modal loop would; drops quit messages.
+void PumpMessages();
+
+// Runs check on the first dialog other than owner's own that a modal loop
+// started by the caller opens, then sends it command id.
+void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id);
+
+#endif
