@@ -91,17 +91,21 @@ uint16_t RunDiskTest(DiskTestPlatform& platform, DriveEntry& entry, const DriveL
     }
     entry.testFileCreated = 1;
     bool ok = false;
-    entry.writeRate = TimedPhase(platform, Direction::kWrite, buffer.Data(), plan, ok);
+    const uint32_t writeRate = TimedPhase(platform, Direction::kWrite, buffer.Data(), plan, ok);
+    if (!ok) return 1;
 
-    if (ok) {
-        if (!platform.file.OpenForReading(name)) {
-            prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
-            return 0;
-        }
-        entry.readRate = TimedPhase(platform, Direction::kRead, buffer.Data(), plan, ok);
+    if (!platform.file.OpenForReading(name)) {
+        prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
+        return 0;
     }
+    const uint32_t readRate = TimedPhase(platform, Direction::kRead, buffer.Data(), plan, ok);
+    if (!ok) return 1;
 
-    if (ok) entry.tested = 1;
+    // Only a test that went through both phases has figures worth showing: a
+    // failed one leaves what an earlier test measured.
+    entry.writeRate = writeRate;
+    entry.readRate = readRate;
+    entry.tested = 1;
     return 1;
 }
 

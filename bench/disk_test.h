@@ -71,9 +71,10 @@ TestPlan PlanFor(uint16_t boardType);
 constexpr uint64_t kMinimumFreeBytes = 20u << 20;
 constexpr uint64_t kComfortableFreeBytes = 40u << 20;
 
-// Writes the drive's test file, reads it back, and records both rates in kB/s.
-// Returns 1 when the phases ran (even when a transfer failed on the way), 0 when
-// the test was refused, cancelled, or its file could not be created or reopened.
+// Writes the drive's test file, reads it back, and records both rates in kB/s
+// when both phases went through. Returns 1 when the phases ran (even when a
+// transfer failed on the way), 0 when the test was refused, cancelled, or its
+// file could not be created or reopened.
 uint16_t RunDiskTest(DiskTestPlatform& platform, DriveEntry& entry, const DriveListItem& item,
                      uint16_t boardType, uint32_t& testAttempted);
 

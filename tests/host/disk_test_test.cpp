@@ -132,9 +132,7 @@ struct FailureCase {
     void (*arrange)(FakeTestFile&);
     uint16_t result;
     std::vector<ShownMessage> messages;
-    bool readPhase;      // the file was opened for reading
-    bool writeRateNew;
-    bool readRateNew;
+    bool readPhase; // the file was opened for reading
     bool fileCreated;
 };
 
@@ -152,8 +150,9 @@ TEST_P(Failures, ShowOneMessageAndLeaveTheEntryAsDocumented) {
         EXPECT_EQ(rig.prompts.messages, GetParam().messages);
         EXPECT_EQ(rig.testAttempted, 1u);
         EXPECT_EQ(rig.entry.tested, testedBefore);
-        EXPECT_EQ(rig.entry.writeRate, GetParam().writeRateNew ? 20480u : 11u);
-        EXPECT_EQ(rig.entry.readRate, GetParam().readRateNew ? 40960u : 22u);
+        // A failed test keeps the figures of the one before.
+        EXPECT_EQ(rig.entry.writeRate, 11u);
+        EXPECT_EQ(rig.entry.readRate, 22u);
         EXPECT_EQ(rig.file.opened.size(), GetParam().readPhase ? 1u : 0u);
         EXPECT_EQ(rig.entry.testFileCreated, GetParam().fileCreated ? 1u : 0u);
         EXPECT_EQ(rig.file.buffersHeld, 0);
@@ -165,26 +164,25 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, Failures,
     testing::Values(
         FailureCase{"NoBuffer", [](FakeTestFile& f) { f.failAllocation = true; }, 0, {{10, 0x2010}},
-                    false, false, false, false},
+                    false, false},
         FailureCase{"CannotCreate", [](FakeTestFile& f) { f.failCreate = true; }, 0, {{34, 0x10}},
-                    false, false, false, false},
+                    false, false},
         FailureCase{"WriteFailsAtBlock100", [](FakeTestFile& f) { f.failWriteAt = 100; }, 1, {{34, 0x10}},
-                    false, true, false, true},
+                    false, true},
         FailureCase{"ShortWrite", [](FakeTestFile& f) { f.shortWriteAt = 3; }, 1, {{34, 0x10}},
-                    false, true, false, true},
+                    false, true},
         FailureCase{"CannotReopen", [](FakeTestFile& f) { f.failOpenForReading = true; }, 0, {{34, 0x10}},
-                    false, true, false, true},
+                    false, true},
         FailureCase{"ReadFails", [](FakeTestFile& f) { f.failReadAt = 7; }, 1, {{34, 0x10}},
-                    true, true, true, true}),
+                    true, true}),
     [](const testing::TestParamInfo<FailureCase>& param) { return param.param.name; });
 
-TEST(RunDiskTest, StopsWritingAtTheFailedBlockAndTimesUpToTheFailure) {
+TEST(RunDiskTest, StopsWritingAtTheFailedBlock) {
     Rig rig({500, 4500});
     rig.file.failWriteAt = 100;
     ASSERT_EQ(rig.Run(), 1);
     EXPECT_EQ(rig.file.writeSizes.size(), 100u);
     EXPECT_TRUE(rig.file.readSizes.empty());
-    EXPECT_EQ(rig.entry.writeRate, 20480000u / 4000);
     // The message comes after the clock stopped, while the write caption still shows.
     const std::vector<std::string> expected{"caption 30", "wait", "message 34", "arrow", "caption 11"};
     EXPECT_EQ(rig.prompts.events, expected);
