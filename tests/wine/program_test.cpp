@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -75,6 +77,72 @@ void ShowsTheDriveList(HWND dialog) {
 
 TEST(Program, ShowsItsMainDialogAndEndsWithExitCodeZero) {
     EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveList), 0u);
+}
+
+TEST(Program, RunsOnWindows95To98AndMe) {
+    HKEY wine;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &wine,
+                              nullptr),
+              ERROR_SUCCESS);
+    for (const char* version : {"win95", "win98", "winme"}) { // 4.0, 4.10 and 4.90, the highest minor that runs
+        RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(strlen(version) + 1));
+        EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveList), 0u) << version;
+    }
+    RegDeleteValueA(wine, "Version");
+    RegCloseKey(wine);
+}
+
+// The dialog as the screen shows it, as a bitmap file.
+void SaveWindowBitmap(HWND window, const std::string& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) & ~3) * height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previous);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+// A user's run: drive C:, Start test, the results, Store where a board was found.
+void TestsDriveC(HWND dialog) {
+    HWND list = GetDlgItem(dialog, 12);
+    const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[64] = "";
+        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        if (std::string(text).find("(C:)") != std::string::npos) SendMessageA(list, CB_SETCURSEL, i, 0);
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    PostMessageA(dialog, WM_COMMAND, 71, 0);
+    char rate[32] = "";
+    for (int tries = 0; tries < 300 && rate[0] == '\0'; ++tries) {
+        Sleep(100);
+        GetDlgItemTextA(dialog, 14, rate, sizeof rate);
+    }
+    EXPECT_NE(std::string(rate).find(" kB/s"), std::string::npos);
+    Sleep(300); // the bars follow the texts in the same paint
+    if (std::getenv("TARVEX_SCREENSHOT") != nullptr) SaveWindowBitmap(dialog, FromEnvironment("TARVEX_SCREENSHOT"));
+    if (IsWindowEnabled(GetDlgItem(dialog, 72))) PostMessageA(dialog, WM_COMMAND, 72, 0);
+}
+
+TEST(Program, RunsADiskTestOnDriveCEndToEnd) {
+    EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u);
+    EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
 }
 
 std::string ReadAll(const std::string& path) {
