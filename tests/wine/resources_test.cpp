@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../../base/program_text_win32.h"
@@ -20,10 +21,8 @@ struct Control {
     DWORD style;
     short x, y, cx, cy;
     std::string text;
-    bool operator==(const Control& o) const {
-        return id == o.id && classAtom == o.classAtom && style == o.style && x == o.x && y == o.y && cx == o.cx &&
-               cy == o.cy && text == o.text;
-    }
+    auto Fields() const { return std::tie(id, classAtom, style, x, y, cx, cy, text); }
+    bool operator==(const Control& o) const { return Fields() == o.Fields(); }
 };
 
 std::ostream& operator<<(std::ostream& out, const Control& c) {
@@ -31,11 +30,23 @@ std::ostream& operator<<(std::ostream& out, const Control& c) {
                << "," << c.y << "," << c.cx << "," << c.cy << ") \"" << c.text << '"';
 }
 
-struct Template {
+struct Header {
     DWORD style, extendedStyle;
     short x, y, cx, cy;
     std::string caption, font;
     WORD points;
+    auto Fields() const { return std::tie(style, extendedStyle, x, y, cx, cy, caption, font, points); }
+    bool operator==(const Header& o) const { return Fields() == o.Fields(); }
+};
+
+std::ostream& operator<<(std::ostream& out, const Header& h) {
+    return out << "style " << std::hex << h.style << " extended " << h.extendedStyle << std::dec << " (" << h.x
+               << "," << h.y << "," << h.cx << "," << h.cy << ") \"" << h.caption << "\" " << h.points << " pt \""
+               << h.font << '"';
+}
+
+struct Template {
+    Header header;
     std::vector<Control> controls;
 };
 
@@ -46,14 +57,15 @@ public:
 
     Template Read() {
         Template t{};
-        t.style = Dword();
-        t.extendedStyle = Dword();
+        Header& h = t.header;
+        h.style = Dword();
+        h.extendedStyle = Dword();
         const WORD count = Word();
-        t.x = Short(), t.y = Short(), t.cx = Short(), t.cy = Short();
+        h.x = Short(), h.y = Short(), h.cx = Short(), h.cy = Short();
         EXPECT_EQ(Word(), 0) << "a menu";
         EXPECT_EQ(Word(), 0) << "a class of its own";
-        t.caption = String();
-        if (t.style & DS_SETFONT) t.points = Word(), t.font = String();
+        h.caption = String();
+        if (h.style & DS_SETFONT) h.points = Word(), h.font = String();
         for (WORD i = 0; i < count; ++i) {
             Align();
             Control c{};
@@ -89,11 +101,18 @@ private:
     const BYTE* at_;
 };
 
+// The bytes and size of one of the module's resources; null when it is missing.
+const BYTE* ResourceBytes(LPCSTR type, LPCSTR name, DWORD* size = nullptr) {
+    HRSRC found = FindResourceExA(nullptr, type, name, kGerman);
+    EXPECT_NE(found, nullptr);
+    if (found == nullptr) return nullptr;
+    if (size != nullptr) *size = SizeofResource(nullptr, found);
+    return static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+}
+
 Template LoadTemplate(WORD id) {
-    HRSRC found = FindResourceExA(nullptr, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id), kGerman);
-    EXPECT_NE(found, nullptr) << id;
-    if (found == nullptr) return {};
-    return TemplateReader(static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)))).Read();
+    const BYTE* bytes = ResourceBytes(RT_DIALOG, MAKEINTRESOURCEA(id));
+    return bytes == nullptr ? Template{} : TemplateReader(bytes).Read();
 }
 
 constexpr DWORD G = WS_GROUP, T = WS_TABSTOP;
@@ -155,14 +174,13 @@ TEST(DialogTemplates, HoldEveryControlInOrder) {
     const DWORD mainStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT;
     const struct {
         WORD id;
-        DWORD style;
-        short x, y, cx, cy;
-        const char *caption, *font;
+        Header header;
         std::vector<Control> controls;
     } dialogs[] = {
-        {102, mainStyle, 0, 0, 365, 290, "Tarvex (Durotest)", "MS Sans Serif", kWideControls},
-        {101, mainStyle, 0, 0, 209, 290, "Tarvex", "MS Sans Serif", {kWideControls.begin() + 1, kWideControls.end()}},
-        {103, WS_POPUP | WS_CAPTION | DS_SETFONT, 50, 50, 150, 110, "For your information", "MS Sans Serif",
+        {102, {mainStyle, 0, 0, 0, 365, 290, "Tarvex (Durotest)", "MS Sans Serif", 8}, kWideControls},
+        {101, {mainStyle, 0, 0, 0, 209, 290, "Tarvex", "MS Sans Serif", 8},
+         {kWideControls.begin() + 1, kWideControls.end()}},
+        {103, {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 50, 50, 150, 110, "For your information", "MS Sans Serif", 8},
          {{kNone, kStatic, kLeft, 15, 5, 140, 10, "Tarvex Version 1.01 "},
           {kNone, kStatic, kLeft, 15, 15, 140, 10, "for Corvana editing products"},
           {kNone, kStatic, kLeft, 15, 25, 140, 10, "Windows 95 Version"},
@@ -171,8 +189,8 @@ TEST(DialogTemplates, HoldEveryControlInOrder) {
           {kNone, kStatic, kLeft, 50, 60, 95, 10, "00815 Velkhaven"},
           {1, kButton, kDefault, 59, 85, 32, 14, "OK"},
           {kNone, kStatic, kIcon, 11, 46, 18, 20, "hdspeedicon"}}},
-        {104, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 50, 100, 239, 109,
-         "Tarvex - prozessor und memorytest", "Arial",
+        {104, {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 50, 100, 239, 109,
+               "Tarvex - prozessor und memorytest", "Arial", 8},
          {{1, kButton, kDefault | T, 2, 86, 50, 14, "&Close"},
           {71, kButton, kPush, 74, 86, 50, 14, "S&tart test"},
           {70, kButton, kPush, 146, 86, 50, 14, "&Help"},
@@ -193,33 +211,48 @@ TEST(DialogTemplates, HoldEveryControlInOrder) {
     };
     for (const auto& d : dialogs) {
         const Template t = LoadTemplate(d.id);
-        EXPECT_EQ(t.style, d.style) << d.id;
-        EXPECT_EQ(t.extendedStyle, 0u) << d.id;
-        EXPECT_TRUE(t.x == d.x && t.y == d.y && t.cx == d.cx && t.cy == d.cy) << d.id;
-        EXPECT_EQ(t.caption, d.caption);
-        EXPECT_EQ(t.points, 8) << d.id;
-        EXPECT_EQ(t.font, d.font) << d.id;
-        EXPECT_EQ(t.controls, d.controls) << d.id;
+        EXPECT_EQ(t.header, d.header) << d.id;
+        // One control at a time: a whole list of 46 would be cut short in the failure message.
+        EXPECT_EQ(t.controls.size(), d.controls.size()) << d.id;
+        for (size_t i = 0; i < t.controls.size() && i < d.controls.size(); ++i) {
+            EXPECT_EQ(t.controls[i], d.controls[i]) << d.id << ", control " << i;
+        }
     }
 }
 
-BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR languages) {
-    reinterpret_cast<std::set<WORD>*>(languages)->insert(language);
+struct Inventory {
+    std::set<std::string> resources;
+    std::set<WORD> languages;
+};
+
+std::string NameOf(LPCSTR name) {
+    return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
+}
+
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR inventory) {
+    Inventory& found = *reinterpret_cast<Inventory*>(inventory);
+    found.languages.insert(language);
+    // The string blocks follow from the string identifiers, which the string table test checks.
+    if (type != RT_STRING) found.resources.insert(NameOf(type) + " " + NameOf(name));
     return TRUE;
 }
 
-BOOL CALLBACK AddLanguagesOfName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR languages) {
-    return EnumResourceLanguagesA(module, type, name, AddLanguage, languages);
+BOOL CALLBACK AddLanguagesOfName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR inventory) {
+    return EnumResourceLanguagesA(module, type, name, AddLanguage, inventory);
 }
 
-BOOL CALLBACK AddLanguagesOfType(HMODULE module, LPSTR type, LONG_PTR languages) {
-    return EnumResourceNamesA(module, type, AddLanguagesOfName, languages);
+BOOL CALLBACK AddNamesOfType(HMODULE module, LPSTR type, LONG_PTR inventory) {
+    return EnumResourceNamesA(module, type, AddLanguagesOfName, inventory);
 }
 
-TEST(Resources, AreAllGermanGermany) {
-    std::set<WORD> languages;
-    EnumResourceTypesA(nullptr, AddLanguagesOfType, reinterpret_cast<LONG_PTR>(&languages));
-    EXPECT_EQ(languages, std::set<WORD>{kGerman});
+TEST(Resources, AreTheFourDialogsAndThreeIconsAllInGermanGermany) {
+    Inventory found;
+    EnumResourceTypesA(nullptr, AddNamesOfType, reinterpret_cast<LONG_PTR>(&found));
+    // Icon images (3), dialogs (5) and group icons (14).
+    const std::set<std::string> expected{"3 1",   "3 2",   "3 3",   "5 101",          "5 102",
+                                         "5 103", "5 104", "14 100", "14 HDSPEEDICON", "14 VELKICON"};
+    EXPECT_EQ(found.resources, expected);
+    EXPECT_EQ(found.languages, std::set<WORD>{kGerman});
 }
 
 TEST(StringTable, HoldsExactlyTheProgramsTexts) {
@@ -246,16 +279,19 @@ TEST(StringTable, HoldsExactlyTheProgramsTexts) {
 TEST(Icons, AreOne32By32SixteenColourImageEach) {
     const LPCSTR groups[] = {"HDSPEEDICON", "VELKICON", MAKEINTRESOURCEA(100)};
     for (int image = 1; image <= 3; ++image) {
-        HRSRC group = FindResourceA(nullptr, groups[image - 1], MAKEINTRESOURCEA(14));
-        ASSERT_NE(group, nullptr);
-        const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
-        // The group header's count, then the one entry: width, height, colours, ..., bit count.
-        EXPECT_EQ(bytes[4] | bytes[5] << 8, 1);
-        EXPECT_EQ(bytes[6], 32);
-        EXPECT_EQ(bytes[7], 32);
-        EXPECT_EQ(bytes[8], 16);
-        EXPECT_EQ(bytes[12] | bytes[13] << 8, 4);
-        EXPECT_EQ(bytes[18] | bytes[19] << 8, image);
+        const BYTE* group = ResourceBytes(RT_GROUP_ICON, groups[image - 1]);
+        ASSERT_NE(group, nullptr) << image;
+        // The group header's count, then the one entry: width, height, colours, ..., bit count, ..., image.
+        EXPECT_EQ(std::make_tuple(group[4] | group[5] << 8, +group[6], +group[7], +group[8], group[12] | group[13] << 8,
+                                  group[18] | group[19] << 8),
+                  std::make_tuple(1, 32, 32, 16, 4, image));
+        // The image itself: twice the height, for the colour bits and the 1-bit mask below them.
+        DWORD size = 0;
+        const BYTE* bytes = ResourceBytes(RT_ICON, MAKEINTRESOURCEA(image), &size);
+        ASSERT_NE(bytes, nullptr) << image;
+        const auto* bits = reinterpret_cast<const BITMAPINFOHEADER*>(bytes);
+        EXPECT_TRUE(bits->biWidth == 32 && bits->biHeight == 64 && bits->biBitCount == 4) << image;
+        EXPECT_EQ(size, sizeof *bits + 16 * sizeof(RGBQUAD) + 32 * 32 / 2 + 32 * 32 / 8) << image;
     }
 }
 
