@@ -11,7 +11,24 @@ target_link_options(tarvex PRIVATE -nostdlib -nostartfiles -Wl,--subsystem,windo
                     -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -s)
 target_link_libraries(tarvex PRIVATE warnings kernel32 user32 gdi32 gcc)
 
+# The start-up benchmark's yardstick: a bare dialog program built the same way.
+add_executable(bare_dialog WIN32 EXCLUDE_FROM_ALL tools/startup/bare_dialog.cpp resources/tarvex.rc
+                                 app/startup.cpp)
+foreach(property COMPILE_DEFINITIONS COMPILE_OPTIONS LINK_OPTIONS LINK_LIBRARIES)
+  get_target_property(value tarvex ${property})
+  set_target_properties(bare_dialog PROPERTIES ${property} "${value}")
+endforeach()
+
 add_test(NAME import_audit
          COMMAND ${CMAKE_SOURCE_DIR}/tools/audit-imports.sh $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/tools/win95)
 add_test(NAME no_static_constructors
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-no-constructors.sh $<TARGET_OBJECTS:tarvex>)
+
+# The release: the program and its read-me in one zip.
+add_custom_target(release
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/docs/readme.txt README.TXT
+  COMMAND ${CMAKE_COMMAND} -E rm -f tarvex.zip
+  COMMAND zip -q -j tarvex.zip $<TARGET_FILE:tarvex> README.TXT
+  DEPENDS tarvex
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  COMMENT "Packing tarvex.zip")

@@ -9,6 +9,10 @@ target_compile_definitions(wine_tests PRIVATE WIN32_LEAN_AND_MEAN)
 target_link_libraries(wine_tests PRIVATE warnings gtest_main)
 target_link_options(wine_tests PRIVATE -static)
 
+# Times the start of tarvex.exe against a bare dialog program (scripts/bench-startup.sh).
+add_executable(launch_timer EXCLUDE_FROM_ALL tools/startup/launch_timer.cpp)
+target_link_options(launch_timer PRIVATE -static)
+
 # Two stand-ins for the 3-D controls library, with and without its unregister call.
 foreach(variant full partial)
   add_library(fake_ctl3d_${variant} SHARED tests/wine/ctl3d/fake_ctl3d.cpp)
