@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -9,66 +10,51 @@
 
 namespace {
 
-struct DetectionCase {
-    const char* name;
-    std::optional<std::string> rq7ToMemory;
-    std::optional<std::string> memoryToRq7;
-    std::optional<std::string> codec; // VIDC.MJPG
-    uint16_t boardKind;
-    uint16_t boardType;
-    uint32_t cardToMemory;
-    uint32_t memoryToCard;
-    bool memoryToRq7Read;
-};
-
-class Detection : public testing::TestWithParam<DetectionCase> {};
-
-TEST_P(Detection, FindsBoardKindTypeAndLimits) {
-    const DetectionCase& c = GetParam();
-    FakeProfile profile;
-    if (c.rq7ToMemory) profile.Set("SYSTEM.INI", "velkCI.DLL", "RQ7ToMemory", *c.rq7ToMemory);
-    if (c.memoryToRq7) profile.Set("SYSTEM.INI", "velkCI.DLL", "MemoryToRQ7", *c.memoryToRq7);
-    if (c.codec) profile.Set("SYSTEM.INI", "drivers", "VIDC.MJPG", *c.codec);
-    CaptureOptions options{0, 0, {9, 9, 9, 9}};
-    CaptureBoard board{99, {1, 1}};
-
-    EXPECT_EQ(DetectCaptureBoard(profile, options, board), 1);
-    EXPECT_EQ(board.boardKind, c.boardKind);
-    EXPECT_EQ(options.boardType, c.boardType);
-    EXPECT_EQ(board.limits.cardToMemory, c.cardToMemory);
-    EXPECT_EQ(board.limits.memoryToCard, c.memoryToCard);
+TEST(DetectCaptureBoard, FindsBoardKindTypeAndLimits) {
+    const char* const none = nullptr;
+    const struct {
+        const char *rq7ToMemory, *memoryToRq7, *codec; // codec: VIDC.MJPG
+        uint16_t boardKind, boardType;
+        uint32_t cardToMemory, memoryToCard;
+        bool memoryToRq7Read;
+    } cases[] = {
+        {none, none, none, 0, 2, 10000, 15000, false},
+        {none, none, "videorq3.drv", 1, 1, 2000, 2000, false},
+        {none, none, "VIDEORQ3.DRV", 1, 1, 2000, 2000, false},
+        {none, none, "C:\\WINDOWS\\videorq3.drv", 0, 2, 10000, 15000, false},
+        {none, none, "videorq3.drv ", 0, 2, 10000, 15000, false},
+        {none, none, "videorq3", 0, 2, 10000, 15000, false}, // only the start of the name
+        {"", "9000", "videorq3.drv", 1, 1, 2000, 2000, false},
+        {"200", "3000", none, 2, 2, 200, 3000, true},
+        {"199", "3000", none, 2, 2, 10000, 15000, false},
+        {"20000", "3000", none, 2, 2, 20000, 3000, true},
+        {"20001", "3000", none, 2, 2, 10000, 15000, false},
+        {"-1", none, none, 2, 2, 2531, 15000, true},
+        {"5k", "3000", none, 2, 2, 10000, 15000, false},
+        {"8000", "0", none, 2, 2, 8000, 0, true},
+        {"8000", "99999", none, 2, 2, 8000, 99999, true},
+        {"8000", "9000", "VideoRQ3.drv", 3, 2, 8000, 9000, true},
+        {"5", "9000", "videorq3.drv", 3, 2, 10000, 15000, false},
+    };
     const FakeProfile::Key memoryToRq7{"SYSTEM.INI", "velkCI.DLL", "MemoryToRQ7"};
-    EXPECT_EQ(std::count(profile.reads.begin(), profile.reads.end(), memoryToRq7), c.memoryToRq7Read ? 1 : 0);
-    EXPECT_EQ(options.audio.sampleRate, 1);
-    EXPECT_EQ(options.audio.channels, 0);
-    EXPECT_EQ(options.audio.sampleWidth, 0);
-    EXPECT_EQ(options.audio.dmaWidth, 0);
+    for (const auto& c : cases) {
+        FakeProfile profile;
+        if (c.rq7ToMemory) profile.Set("SYSTEM.INI", "velkCI.DLL", "RQ7ToMemory", c.rq7ToMemory);
+        if (c.memoryToRq7) profile.Set("SYSTEM.INI", "velkCI.DLL", "MemoryToRQ7", c.memoryToRq7);
+        if (c.codec) profile.Set("SYSTEM.INI", "drivers", "VIDC.MJPG", c.codec);
+        CaptureOptions options{0, 0, {9, 9, 9, 9}};
+        CaptureBoard board{99, {1, 1}};
+        const std::string row = std::string(c.rq7ToMemory ? c.rq7ToMemory : "-") + ' ' + (c.codec ? c.codec : "-");
+
+        EXPECT_EQ(DetectCaptureBoard(profile, options, board), 1);
+        EXPECT_EQ(std::tie(board.boardKind, options.boardType, board.limits.cardToMemory, board.limits.memoryToCard),
+                  std::tie(c.boardKind, c.boardType, c.cardToMemory, c.memoryToCard))
+            << row;
+        EXPECT_EQ(std::count(profile.reads.begin(), profile.reads.end(), memoryToRq7), c.memoryToRq7Read) << row;
+        const AudioSettings& a = options.audio;
+        EXPECT_EQ(std::tie(a.sampleRate, a.channels, a.sampleWidth, a.dmaWidth), std::make_tuple(1, 0, 0, 0));
+    }
 }
-
-const auto none = std::nullopt;
-
-INSTANTIATE_TEST_SUITE_P(
-    Profiles, Detection,
-    testing::Values(
-        DetectionCase{"NeitherKey", none, none, none, 0, 2, 10000, 15000, false},
-        DetectionCase{"OnlyIsaCodec", none, none, "videorq3.drv", 1, 1, 2000, 2000, false},
-        DetectionCase{"IsaCodecInCapitals", none, none, "VIDEORQ3.DRV", 1, 1, 2000, 2000, false},
-        DetectionCase{"CodecWithDirectory", none, none, "C:\\WINDOWS\\videorq3.drv", 0, 2, 10000, 15000, false},
-        DetectionCase{"CodecWithBlank", none, none, "videorq3.drv ", 0, 2, 10000, 15000, false},
-        DetectionCase{"OtherCodec", none, none, "other.drv", 0, 2, 10000, 15000, false},
-        DetectionCase{"EmptyRq7ToMemory", "", "9000", "videorq3.drv", 1, 1, 2000, 2000, false},
-        DetectionCase{"Lowest", "200", "3000", none, 2, 2, 200, 3000, true},
-        DetectionCase{"BelowLowest", "199", "3000", none, 2, 2, 10000, 15000, false},
-        DetectionCase{"Highest", "20000", "3000", none, 2, 2, 20000, 3000, true},
-        DetectionCase{"AboveHighest", "20001", "3000", none, 2, 2, 10000, 15000, false},
-        DetectionCase{"MinusOne", "-1", none, none, 2, 2, 2531, 15000, true},
-        DetectionCase{"FiveK", "5k", "3000", none, 2, 2, 10000, 15000, false},
-        DetectionCase{"NoMemoryToRq7", "8000", none, none, 2, 2, 8000, 15000, true},
-        DetectionCase{"MemoryToRq7Zero", "8000", "0", none, 2, 2, 8000, 0, true},
-        DetectionCase{"MemoryToRq7Unchecked", "8000", "99999", none, 2, 2, 8000, 99999, true},
-        DetectionCase{"PciWithIsaCodec", "8000", "9000", "VideoRQ3.drv", 3, 2, 8000, 9000, true},
-        DetectionCase{"OutOfRangeWithIsaCodec", "5", "9000", "videorq3.drv", 3, 2, 10000, 15000, false}),
-    [](const testing::TestParamInfo<DetectionCase>& param) { return param.param.name; });
 
 TEST(VideoNormFromCountry, NtscForTheCountriesThatUseIt) {
     const struct {

@@ -21,99 +21,68 @@ FakeDrive Floppy(char letter) {
 }
 
 struct Listing {
-    uint16_t count;
     std::vector<std::string> rootPaths;
     std::vector<std::string> texts;
     DriveTable table;
 };
 
-Listing Fill(std::vector<FakeDrive> drives) {
-    FakeDriveSource source(std::move(drives));
+Listing Fill(DriveSource& source) {
     DriveTable table{};
     DriveList list = EmptyDriveList();
-    Listing listing{FillDriveTable(source, "free of", table, list), {}, {}, table};
-    for (uint16_t i = 0; i < listing.count; ++i) {
+    Listing listing{{}, {}, table};
+    const uint16_t count = FillDriveTable(source, "free of", listing.table, list);
+    for (uint16_t i = 0; i < count; ++i) {
         listing.rootPaths.push_back(list.item[i].rootPath);
         listing.texts.push_back(list.item[i].text);
+    }
+    if (count == 0) {
+        EXPECT_EQ(list.item[0].text[0], kUnfilledMarker);
     }
     return listing;
 }
 
-struct DriveSetCase {
-    const char* name;
-    std::vector<FakeDrive> drives;
-    std::vector<std::string> listed;
-};
-
-class DriveSets : public testing::TestWithParam<DriveSetCase> {};
-
-TEST_P(DriveSets, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
-    const Listing listing = Fill(GetParam().drives);
-    EXPECT_EQ(listing.rootPaths, GetParam().listed);
-    EXPECT_EQ(listing.count, GetParam().listed.size());
+Listing Fill(std::vector<FakeDrive> drives) {
+    FakeDriveSource source(std::move(drives));
+    return Fill(source);
 }
 
-std::vector<FakeDrive> AllLetters() {
-    std::vector<FakeDrive> drives;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter));
-    return drives;
+TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
+    std::vector<FakeDrive> everyLetter;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) everyLetter.push_back(Fixed(letter));
+    const struct {
+        std::vector<FakeDrive> drives;
+        std::vector<std::string> listed;
+    } cases[] = {
+        {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E')}, {"C:", "E:"}},
+        {{Floppy('A'), Fixed('C'), Fixed('D')}, {"C:", "D:"}},
+        {{Fixed('C'), Fixed('D')}, {"C:", "D:"}},
+        {everyLetter, {"C:", "D:", "E:", "F:", "G:"}},
+        {{Fixed('C'), {'F', kRemovable, "", 0, 0, false}}, {"C:", "F:"}}, // removable without medium
+        {{Floppy('A'), {'D', kCdRom, "", 0, 0}}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fill(c.drives).rootPaths, c.listed) << c.drives.size() << " drives";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, DriveSets,
-    testing::Values(
-        DriveSetCase{"FloppiesCdRomAndTwoFixed",
-                     {Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E')},
-                     {"C:", "E:"}},
-        DriveSetCase{"OneFloppy", {Floppy('A'), Fixed('C'), Fixed('D')}, {"C:", "D:"}},
-        DriveSetCase{"NoFloppy", {Fixed('C'), Fixed('D')}, {"C:", "D:"}},
-        DriveSetCase{"FloppyAndSevenFixed",
-                     {Floppy('A'), Fixed('C'), Fixed('D'), Fixed('E'), Fixed('F'), Fixed('G'), Fixed('H'),
-                      Fixed('I')},
-                     {"C:", "D:", "E:", "F:", "G:"}},
-        DriveSetCase{"EveryLetter", AllLetters(), {"C:", "D:", "E:", "F:", "G:"}},
-        DriveSetCase{"RemovableWithoutMedium",
-                     {Fixed('C'), {'F', kRemovable, "", 0, 0, false}},
-                     {"C:", "F:"}},
-        DriveSetCase{"NoEligibleDrive", {Floppy('A'), {'D', kCdRom, "", 0, 0}}, {}},
-        DriveSetCase{"NoDrivesAtAll", {}, {}}),
-    [](const testing::TestParamInfo<DriveSetCase>& param) { return param.param.name; });
-
-struct TextCase {
-    const char* name;
-    FakeDrive drive;
-    const char* text;
-};
-
-class ListTexts : public testing::TestWithParam<TextCase> {};
-
-TEST_P(ListTexts, ShowLabelRootAndSizesInWholeMegabytes) {
-    const Listing listing = Fill({GetParam().drive});
-    ASSERT_EQ(listing.count, 1);
-    EXPECT_EQ(listing.texts[0], GetParam().text);
-    EXPECT_LE(listing.texts[0].size(), 42u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Drives, ListTexts,
-    testing::Values(
-        TextCase{"Labelled", Fixed('D', "DATA", 312, 1012), "DATA(D:) 312MB free of 1012MB"},
-        TextCase{"Unlabelled", Fixed('C', "", 0, 40), "(C:) 0MB free of 40MB"},
-        TextCase{"LargerThan4GB", {'E', kFixed, "BIG", 4 * 1024 * kMb + 10 * kMb, 500ull * 1024 * kMb},
-                 "BIG(E:) 4106MB free of 512000MB"},
-        TextCase{"HundredsOfGigabytes", Fixed('F', "", 300 * 1024, 900 * 1024), "(F:) 307200MB free of 921600MB"},
-        TextCase{"LongLabelIsCut", Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321),
-                 "AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"},
-        TextCase{"UnreadableVolume", {'H', kRemovable, "GONE", 5, 9, false}, "(H:) 0MB free of 0MB"}),
-    [](const testing::TestParamInfo<TextCase>& param) { return param.param.name; });
-
-TEST(FillDriveTable, KeepsFreeSpaceBeyond4GBAndTheDriveType) {
-    const Listing listing = Fill({{'C', kFixed, "", 4 * 1024 * kMb + 10 * kMb, 8 * 1024 * kMb},
-                                  {'D', kRemovable, "", 30 * kMb, 100 * kMb}});
-    EXPECT_EQ(listing.table.entry[0].freeBytes, 4 * 1024 * kMb + 10 * kMb);
-    EXPECT_EQ(listing.table.entry[0].driveType, kFixed);
-    EXPECT_EQ(listing.table.entry[1].freeBytes, 30 * kMb);
-    EXPECT_EQ(listing.table.entry[1].driveType, kRemovable);
+TEST(FillDriveTable, ShowsLabelRootAndSizesInWholeMegabytes) {
+    const struct {
+        FakeDrive drive;
+        const char* text;
+    } cases[] = {
+        {Fixed('D', "DATA", 312, 1012), "DATA(D:) 312MB free of 1012MB"},
+        {Fixed('C', "", 0, 40), "(C:) 0MB free of 40MB"},
+        {{'E', kFixed, "BIG", 4 * 1024 * kMb + 10 * kMb, 500ull * 1024 * kMb}, "BIG(E:) 4106MB free of 512000MB"},
+        {Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321), "AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"},
+        {{'H', kRemovable, "GONE", 5 * kMb, 9 * kMb, false}, "(H:) 0MB free of 0MB"}, // unreadable volume
+    };
+    for (const auto& c : cases) {
+        const Listing listing = Fill({c.drive});
+        ASSERT_EQ(listing.texts.size(), 1u);
+        EXPECT_EQ(listing.texts[0], c.text);
+        EXPECT_EQ(listing.table.entry[0].freeBytes, c.drive.readable ? c.drive.freeBytes : 0);
+        EXPECT_EQ(listing.table.entry[0].driveType, c.drive.type);
+    }
 }
 
 TEST(FillDriveTable, SecondCallChangesNothing) {
@@ -122,54 +91,51 @@ TEST(FillDriveTable, SecondCallChangesNothing) {
     DriveTable table{};
     DriveList list = EmptyDriveList();
     ASSERT_EQ(FillDriveTable(first, "free of", table, list), 1);
-    const DriveList before = list;
-
     EXPECT_EQ(FillDriveTable(second, "free of", table, list), 0);
-    EXPECT_STREQ(list.item[0].text, before.item[0].text);
-    EXPECT_STREQ(list.item[0].rootPath, "C:");
+    EXPECT_STREQ(list.item[0].text, "ONE(C:) 100MB free of 200MB");
     EXPECT_EQ(list.item[1].text[0], '\0');
 }
 
-TEST(FillDriveTable, EmptyTableKeepsTheMarker) {
-    FakeDriveSource none({});
-    DriveTable table{};
-    DriveList list = EmptyDriveList();
-    EXPECT_EQ(FillDriveTable(none, "free of", table, list), 0);
-    EXPECT_EQ(list.item[0].text[0], '@');
-}
-
-TEST(FillDriveTable, DriveStringsLongerThanTheBufferListNothing) {
-    // A platform that needs a larger buffer leaves it as it was.
+TEST(FillDriveTable, DriveStringsThatDoNotFitTheBufferListNothing) {
+    // A platform that needs a buffer this large leaves what it wrote incomplete.
     class Boastful final : public DriveSource {
     public:
-        uint32_t DriveStrings(char*, uint32_t size) override { return size + 50; }
+        explicit Boastful(uint32_t excess) : excess_(excess) {}
+        uint32_t DriveStrings(char* buffer, uint32_t size) override {
+            for (uint32_t i = 0; i + 4 <= size; i += 4) std::memcpy(buffer + i, "C:\\", 4);
+            return size + excess_;
+        }
         uint32_t DriveMask() override { return 0; }
         uint32_t DriveType(const char*) override { return kFixed; }
         bool VolumeLabel(const char*, char*, uint32_t) override { return false; }
         bool DiskSpace(const char*, uint64_t&, uint64_t&) override { return false; }
-    } boastful;
-    DriveTable table{};
-    DriveList list = EmptyDriveList();
-    EXPECT_EQ(FillDriveTable(boastful, "free of", table, list), 0);
-    EXPECT_EQ(list.item[0].text[0], '@');
+
+    private:
+        uint32_t excess_;
+    };
+    for (uint32_t excess : {0u, 50u}) {
+        Boastful boastful(excess);
+        EXPECT_TRUE(Fill(boastful).rootPaths.empty()) << excess;
+    }
 }
 
 TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {
     DriveList list = EmptyDriveList();
-    EXPECT_EQ(SelectionForKey(list, 2, 1), 1u);
-    EXPECT_EQ(SelectionForKey(list, 2, 7), 0u);
-    EXPECT_EQ(SelectionForKey(list, 0, 0), 0u);
     list.item[3].key = 1;
-    EXPECT_EQ(SelectionForKey(list, 4, 1), 3u);
-    EXPECT_EQ(SelectionForKey(list, 3, 1), 1u);
+    const struct {
+        uint32_t count;
+        uint16_t key;
+        uint32_t selection;
+    } cases[] = {{2, 1, 1}, {2, 7, 0}, {0, 0, 0}, {4, 1, 3}, {3, 1, 1}, {9, 4, 4}, {9, 1, 3}};
+    for (const auto& c : cases) EXPECT_EQ(SelectionForKey(list, c.count, c.key), c.selection) << c.count;
 }
 
-TEST(DriveCombo, NoSelectionOrTheFirstGivesItemZerosKey) {
-    const DriveList list = EmptyDriveList();
-    EXPECT_EQ(KeyAtSelection(list, -1), 0);
-    EXPECT_EQ(KeyAtSelection(list, 0), 0);
-    EXPECT_EQ(KeyAtSelection(list, 3), 3);
-    EXPECT_EQ(KeyAtSelection(list, 4), 4);
+TEST(DriveCombo, NoSelectionOrOneOutsideTheListGivesItemZerosKey) {
+    DriveList list = EmptyDriveList();
+    list.item[0].key = 7;
+    for (const auto& [selection, key] : {std::pair<int32_t, uint16_t>{-1, 7}, {0, 7}, {3, 3}, {4, 4}, {5, 7}}) {
+        EXPECT_EQ(KeyAtSelection(list, selection), key) << selection;
+    }
 }
 
 TEST(TestFileName, IsTheFileInTheDrivesRoot) {

@@ -41,17 +41,15 @@ public:
     uint32_t DriveType(const char* root) override { return Find(root).type; }
     bool VolumeLabel(const char* root, char* label, uint32_t size) override {
         const FakeDrive& drive = Find(root);
-        if (!drive.readable) return false;
-        std::strncpy(label, drive.label.c_str(), size - 1);
+        std::strncpy(label, drive.readable ? drive.label.c_str() : "JUNK", size - 1); // a failure may write too
         label[size - 1] = '\0';
-        return true;
+        return drive.readable;
     }
     bool DiskSpace(const char* root, uint64_t& freeBytes, uint64_t& totalBytes) override {
         const FakeDrive& drive = Find(root);
-        if (!drive.readable) return false;
         freeBytes = drive.freeBytes;
         totalBytes = drive.totalBytes;
-        return true;
+        return drive.readable;
     }
 
 private:

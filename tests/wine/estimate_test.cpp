@@ -31,9 +31,11 @@ TEST(EstimateDataRate, TakesNormAudioAndCroppingFromTheDialog) {
         uint32_t reachableRate;
         uint32_t compression;
     } cases[] = {
-        {{0, 0}, 1924, 112},                                  // PAL/SECAM
-        {{IDC_NTSC, IDC_TV_CROPPING}, 1924, 84},              // NTSC cropped
-        {{IDC_AUDIO_RECORDING, 0}, 1439, 150},                // PAL/SECAM with the loudest audio
+        {{0, 0}, 1924, 112},                   // PAL/SECAM
+        {{IDC_NTSC, 0}, 1924, 93},             // NTSC
+        {{IDC_TV_CROPPING, 0}, 1924, 98},      // PAL/SECAM cropped
+        {{IDC_NTSC, IDC_TV_CROPPING}, 1924, 84},
+        {{IDC_AUDIO_RECORDING, 0}, 1439, 150}, // PAL/SECAM with the loudest audio
     };
     for (const auto& c : cases) {
         CheckBoxes boxes;
