@@ -7,14 +7,9 @@
 
 #include "../../app/program.h"
 #include "../../config/capture_config_win32.h"
+#include "dialog_harness.h"
 
 namespace {
-
-std::string WindowsFile(const char* name) {
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, sizeof folder);
-    return std::string(folder) + "\\" + name;
-}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -79,11 +74,8 @@ TEST_F(ProfileFiles, StoreChangesOnlyItsOwnKeys) {
     ASSERT_TRUE(StoreDriveResults(1924, 2, "E:", kPciBoard));
     EXPECT_EQ(ReadFile(path_), SystemIni("1924", "E:", "HIGH"));
 
-    ASSERT_TRUE(StoreDriveResults(3100, 0, "E:", kPciBoard));
-    EXPECT_EQ(ReadFile(path_), SystemIni("3100", "E:", "LOW"));
-}
-
-TEST_F(ProfileFiles, IsaStoreWritesTwoKeysIntoItsSection) {
+    WriteFile(path_, SystemIni("1000", "Q:", "MID"));
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI");
     ASSERT_TRUE(StoreDriveResults(79, 2, "C:", kIsaBoard));
     std::string expected = SystemIni("1000", "Q:", "MID");
     expected.replace(expected.find("IRQ=10\r\n"), 8, "IRQ=10\r\nDataRate=79\r\nCaptureDrive=C:\r\n");

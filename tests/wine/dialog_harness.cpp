@@ -1,5 +1,7 @@
 #include "dialog_harness.h"
 
+#include "../../app/program.h"
+
 namespace {
 
 WNDPROC originalProcedure;
@@ -77,4 +79,17 @@ void PumpMessages() {
 void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id) {
     watch = ModalWatch{check, owner, id};
     SetTimer(nullptr, 0, 20, AnswerModal);
+}
+
+std::string WindowsFile(const char* name) {
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return std::string(folder) + "\\" + name;
+}
+
+int SlotOfDriveC() {
+    for (int i = 0; i < kDriveSlots; ++i) {
+        if (std::string(driveList.item[i].rootPath) == "C:") return i;
+    }
+    return -1;
 }

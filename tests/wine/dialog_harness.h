@@ -34,6 +34,12 @@ private:
     HWND dialog_;
 };
 
+// A file in the Windows folder.
+std::string WindowsFile(const char* name);
+
+// The position of drive C: in the process-wide drive list, or -1.
+int SlotOfDriveC();
+
 // Delivers what is posted, as the modal loop would; drops quit messages.
 void PumpMessages();
 

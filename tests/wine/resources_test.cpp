@@ -15,35 +15,10 @@ constexpr WORD kNone = 0xFFFF;
 constexpr WORD kButton = 0x80, kStatic = 0x82, kCombo = 0x85;
 constexpr LANGID kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
 
-struct Control {
-    WORD id;
-    WORD classAtom;
-    DWORD style;
-    short x, y, cx, cy;
-    std::string text;
-    auto Fields() const { return std::tie(id, classAtom, style, x, y, cx, cy, text); }
-    bool operator==(const Control& o) const { return Fields() == o.Fields(); }
-};
-
-std::ostream& operator<<(std::ostream& out, const Control& c) {
-    return out << c.id << " class " << c.classAtom << " style " << std::hex << c.style << std::dec << " (" << c.x
-               << "," << c.y << "," << c.cx << "," << c.cy << ") \"" << c.text << '"';
-}
-
-struct Header {
-    DWORD style, extendedStyle;
-    short x, y, cx, cy;
-    std::string caption, font;
-    WORD points;
-    auto Fields() const { return std::tie(style, extendedStyle, x, y, cx, cy, caption, font, points); }
-    bool operator==(const Header& o) const { return Fields() == o.Fields(); }
-};
-
-std::ostream& operator<<(std::ostream& out, const Header& h) {
-    return out << "style " << std::hex << h.style << " extended " << h.extendedStyle << std::dec << " (" << h.x
-               << "," << h.y << "," << h.cx << "," << h.cy << ") \"" << h.caption << "\" " << h.points << " pt \""
-               << h.font << '"';
-}
+// id, class atom, style, x, y, cx, cy, text
+using Control = std::tuple<WORD, WORD, DWORD, short, short, short, short, std::string>;
+// style, extended style, x, y, cx, cy, caption, font, points
+using Header = std::tuple<DWORD, DWORD, short, short, short, short, std::string, std::string, WORD>;
 
 struct Template {
     Header header;
@@ -57,25 +32,25 @@ public:
 
     Template Read() {
         Template t{};
-        Header& h = t.header;
-        h.style = Dword();
-        h.extendedStyle = Dword();
+        auto& [style, extendedStyle, x, y, cx, cy, caption, font, points] = t.header;
+        style = Dword();
+        extendedStyle = Dword();
         const WORD count = Word();
-        h.x = Short(), h.y = Short(), h.cx = Short(), h.cy = Short();
+        x = Short(), y = Short(), cx = Short(), cy = Short();
         EXPECT_EQ(Word(), 0) << "a menu";
         EXPECT_EQ(Word(), 0) << "a class of its own";
-        h.caption = String();
-        if (h.style & DS_SETFONT) h.points = Word(), h.font = String();
+        caption = String();
+        if (style & DS_SETFONT) points = Word(), font = String();
         for (WORD i = 0; i < count; ++i) {
             Align();
             Control c{};
-            c.style = Dword();
+            std::get<2>(c) = Dword();
             EXPECT_EQ(Dword(), 0u) << "extended styles";
-            c.x = Short(), c.y = Short(), c.cx = Short(), c.cy = Short();
-            c.id = Word();
+            std::get<3>(c) = Short(), std::get<4>(c) = Short(), std::get<5>(c) = Short(), std::get<6>(c) = Short();
+            std::get<0>(c) = Word();
             EXPECT_EQ(Word(), 0xFFFF) << "a predefined class";
-            c.classAtom = Word();
-            c.text = String();
+            std::get<1>(c) = Word();
+            std::get<7>(c) = String();
             EXPECT_EQ(Word(), 0) << "creation data";
             t.controls.push_back(c);
         }
