@@ -4,14 +4,13 @@
 
 #include <cstddef>
 
-#include "command_tail.h"
-
 extern "C" void WinMainCRTStartup() {
     STARTUPINFOA startup;
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
-    ExitProcess(static_cast<UINT>(WinMain(GetModuleHandleA(nullptr), nullptr, CommandTail(GetCommandLineA()), show)));
+    char noArguments[] = ""; // the program takes none, whatever it is started with
+    ExitProcess(static_cast<UINT>(WinMain(GetModuleHandleA(nullptr), nullptr, noArguments, show)));
 }
 
 extern "C" void* memset(void* destination, int value, size_t count) {
