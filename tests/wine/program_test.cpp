@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include "../../tools/startup/process_dialog.h"
+
 namespace {
 
 // Names given by their Linux paths, which Wine shows on drive Z:.
@@ -20,22 +22,6 @@ std::string FromEnvironment(const char* variable) {
         if (c == '/') c = '\\';
     }
     return windowsPath;
-}
-
-struct FoundWindow {
-    DWORD process;
-    HWND window;
-};
-
-BOOL CALLBACK MatchProcess(HWND window, LPARAM found) {
-    auto& f = *reinterpret_cast<FoundWindow*>(found);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != f.process || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    f.window = window;
-    return FALSE;
 }
 
 // Starts the program with a command tail, waits for its main dialog, lets check
@@ -50,15 +36,12 @@ DWORD RunProgram(const std::string& program, void (*check)(HWND dialog)) {
         ADD_FAILURE() << "cannot start " << program;
         return 255;
     }
-    FoundWindow found{process.dwProcessId, nullptr};
-    for (int tries = 0; tries < 100 && found.window == nullptr; ++tries) {
-        Sleep(100);
-        EnumWindows(MatchProcess, reinterpret_cast<LPARAM>(&found));
-    }
-    EXPECT_NE(found.window, nullptr) << "no main dialog";
-    if (found.window != nullptr) {
-        check(found.window);
-        PostMessageA(found.window, WM_CLOSE, 0, 0);
+    HWND dialog = nullptr;
+    for (int tries = 0; tries < 100 && (dialog = ProcessDialog(process.dwProcessId)) == nullptr; ++tries) Sleep(100);
+    EXPECT_NE(dialog, nullptr) << "no main dialog";
+    if (dialog != nullptr) {
+        check(dialog);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
     }
     DWORD exitCode = 255;
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 254);

@@ -10,23 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "process_dialog.h"
+
 namespace {
-
-struct Search {
-    DWORD process;
-    HWND dialog;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    auto& search = *reinterpret_cast<Search*>(found);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search.process || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    search.dialog = window;
-    return FALSE;
-}
 
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -46,17 +32,14 @@ double TimeLaunch(const std::string& program) {
                         &process)) {
         return -1;
     }
-    Search search{process.dwProcessId, nullptr};
-    for (int tries = 0; tries < 20000 && search.dialog == nullptr; ++tries) {
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.dialog == nullptr) Sleep(1);
-    }
+    HWND dialog = nullptr;
+    for (int tries = 0; tries < 20000 && (dialog = ProcessDialog(process.dwProcessId)) == nullptr; ++tries) Sleep(1);
     QueryPerformanceCounter(&end);
-    if (search.dialog != nullptr) PostMessageA(search.dialog, WM_CLOSE, 0, 0);
+    if (dialog != nullptr) PostMessageA(dialog, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return search.dialog != nullptr ? Seconds(start, end) * 1000 : -1;
+    return dialog != nullptr ? Seconds(start, end) * 1000 : -1;
 }
 
 } // namespace
