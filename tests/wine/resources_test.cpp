@@ -41,23 +41,25 @@ public:
         EXPECT_EQ(Word(), 0) << "a class of its own";
         caption = String();
         if (style & DS_SETFONT) points = Word(), font = String();
-        for (WORD i = 0; i < count; ++i) {
-            Align();
-            Control c{};
-            std::get<2>(c) = Dword();
-            EXPECT_EQ(Dword(), 0u) << "extended styles";
-            std::get<3>(c) = Short(), std::get<4>(c) = Short(), std::get<5>(c) = Short(), std::get<6>(c) = Short();
-            std::get<0>(c) = Word();
-            EXPECT_EQ(Word(), 0xFFFF) << "a predefined class";
-            std::get<1>(c) = Word();
-            std::get<7>(c) = String();
-            EXPECT_EQ(Word(), 0) << "creation data";
-            t.controls.push_back(c);
-        }
+        for (WORD i = 0; i < count; ++i) t.controls.push_back(ReadControl());
         return t;
     }
 
 private:
+    Control ReadControl() {
+        Align();
+        Control c{};
+        auto& [id, classAtom, style, x, y, cx, cy, text] = c;
+        style = Dword();
+        EXPECT_EQ(Dword(), 0u) << "extended styles";
+        x = Short(), y = Short(), cx = Short(), cy = Short();
+        id = Word();
+        EXPECT_EQ(Word(), 0xFFFF) << "a predefined class";
+        classAtom = Word();
+        text = String();
+        EXPECT_EQ(Word(), 0) << "creation data";
+        return c;
+    }
     WORD Word() {
         const WORD value = static_cast<WORD>(at_[0] | at_[1] << 8);
         at_ += 2;
