@@ -42,15 +42,14 @@ uint32_t TimedPhase(DiskTestPlatform& platform, Direction direction, void* buffe
                     bool& ok) {
     platform.prompts.Caption(direction == Direction::kWrite ? IDS_WRITING : IDS_READING);
     platform.prompts.WaitCursor(true);
-    const uint32_t start = platform.clock.Milliseconds();
+    const uint64_t start = platform.clock.Microseconds();
     ok = TransferBlocks(platform.file, direction, buffer, plan);
-    uint32_t elapsed = platform.clock.Milliseconds() - start; // right across a wrap of the count
+    const uint64_t elapsed = platform.clock.Microseconds() - start; // right across a wrap of the count
     if (!ok) platform.prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
     platform.prompts.WaitCursor(false);
     platform.prompts.Caption(IDS_PROGRAM_CAPTION);
     platform.file.Close();
-    if (elapsed == 0) elapsed = 1; // faster than the tick can tell
-    return plan.rateNumerator / elapsed;
+    return PhaseRate(plan.rateNumerator, elapsed);
 }
 
 } // namespace
@@ -59,6 +58,12 @@ TestPlan PlanFor(uint16_t boardType) {
     const uint32_t blockKb = boardType == kPciBoard ? 96 : 32;
     const uint32_t blockCount = 20480 / blockKb;
     return TestPlan{blockKb * 1024, blockCount, blockKb * blockCount * 1000};
+}
+
+uint32_t PhaseRate(uint32_t rateNumerator, uint64_t elapsedMicroseconds) {
+    if (elapsedMicroseconds == 0) elapsedMicroseconds = 1; // faster than the clock can tell
+    const uint64_t rate = uint64_t{rateNumerator} * 1000 / elapsedMicroseconds;
+    return rate > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(rate);
 }
 
 uint16_t RunDiskTest(DiskTestPlatform& platform, DriveEntry& entry, const DriveListItem& item,

@@ -25,10 +25,10 @@ protected:
     ~TestFile() = default;
 };
 
-// A millisecond count that may wrap.
+// A microsecond count; differences are taken modulo 2^64, so it may wrap.
 class Clock {
 public:
-    virtual uint32_t Milliseconds() = 0;
+    virtual uint64_t Microseconds() = 0;
 
 protected:
     ~Clock() = default;
@@ -67,6 +67,11 @@ struct TestPlan {
 };
 
 TestPlan PlanFor(uint16_t boardType);
+
+// kB/s of a phase that took elapsed microseconds: at least one is counted, and
+// a figure beyond 32 bits is held at the largest. Over whole milliseconds this
+// is the rate numerator over the milliseconds.
+uint32_t PhaseRate(uint32_t rateNumerator, uint64_t elapsedMicroseconds);
 
 constexpr uint64_t kMinimumFreeBytes = 20u << 20;
 constexpr uint64_t kComfortableFreeBytes = 40u << 20;

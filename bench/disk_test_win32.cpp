@@ -80,10 +80,29 @@ void DialogPrompts::WaitCursor(bool wait) {
     SetCursor(LoadCursorA(nullptr, wait ? IDC_WAIT : IDC_ARROW));
 }
 
+PerformanceClock::PerformanceClock() {
+    LARGE_INTEGER frequency;
+    if (QueryPerformanceFrequency(&frequency)) frequency_ = static_cast<uint64_t>(frequency.QuadPart);
+}
+
+uint64_t PerformanceClock::Microseconds() {
+    if (frequency_ != 0) {
+        LARGE_INTEGER counter;
+        QueryPerformanceCounter(&counter);
+        const uint64_t count = static_cast<uint64_t>(counter.QuadPart);
+        // Whole seconds and the rest apart, so that the product stays in 64 bits.
+        return count / frequency_ * 1000000 + count % frequency_ * 1000000 / frequency_;
+    }
+    const uint32_t tick = GetTickCount();
+    if (tick < lastTick_) ++tickWraps_;
+    lastTick_ = tick;
+    return ((uint64_t{tickWraps_} << 32) + tick) * 1000;
+}
+
 uint16_t RunDiskTest(HWND dialog, DriveEntry& entry, const DriveListItem& item, uint16_t boardType,
                      uint32_t& testAttempted) {
     Win32TestFile file;
-    TickClock clock;
+    PerformanceClock clock;
     DialogPrompts prompts(dialog);
     DiskTestPlatform platform{file, clock, prompts};
     QuietDriveErrors quiet; // a medium taken out is reported as a file that cannot be opened

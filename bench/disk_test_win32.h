@@ -29,9 +29,16 @@ private:
     HGLOBAL block_ = nullptr;
 };
 
-class TickClock final : public Clock {
+// The performance counter where there is one, else the tick count.
+class PerformanceClock final : public Clock {
 public:
-    uint32_t Milliseconds() override { return GetTickCount(); }
+    PerformanceClock();
+    uint64_t Microseconds() override;
+
+private:
+    uint64_t frequency_ = 0; // counts a second; 0 without a performance counter
+    uint32_t lastTick_ = 0;
+    uint32_t tickWraps_ = 0; // the tick count wraps every 49.7 days
 };
 
 // Message boxes owned by the dialog, progress in its caption, the cursor.

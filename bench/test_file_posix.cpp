@@ -71,9 +71,8 @@ void PosixTestFile::Delete(const char* name) {
     unlink(PosixPath(name).c_str());
 }
 
-uint32_t PosixClock::Milliseconds() {
+uint64_t PosixClock::Microseconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+    return static_cast<uint64_t>(now.tv_sec) * 1000000u + static_cast<uint64_t>(now.tv_nsec) / 1000u;
 }

@@ -34,7 +34,7 @@ private:
 
 class PosixClock final : public Clock {
 public:
-    uint32_t Milliseconds() override;
+    uint64_t Microseconds() override;
 };
 
 #endif

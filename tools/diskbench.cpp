@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
     const TestPlan plan = PlanFor(static_cast<uint16_t>(boardType));
     std::printf("board type %ld: %u blocks of %u bytes in %s\n", boardType, plan.blockCount, plan.blockSize,
                 folder);
+    timespec resolution{};
+    clock_getres(CLOCK_MONOTONIC, &resolution);
+    std::printf("clock: CLOCK_MONOTONIC, resolution %ld ns, read in microseconds\n", resolution.tv_nsec);
 
     PosixTestFile file;
     PosixClock clock;

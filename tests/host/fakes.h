@@ -127,18 +127,22 @@ private:
     std::string current_;
 };
 
-// Gives the readings it was loaded with, then keeps giving the last one.
+// Gives the readings it was loaded with, then keeps giving the last one; each
+// reading is logged as "clock", beside what the prompts log.
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(std::deque<uint32_t> readings = {0}) : readings_(std::move(readings)) {}
-    uint32_t Milliseconds() override {
-        const uint32_t now = readings_.front();
+    explicit FakeClock(std::deque<uint64_t> readings, std::vector<std::string>* log = nullptr)
+        : readings_(std::move(readings)), log_(log) {}
+    uint64_t Microseconds() override {
+        const uint64_t now = readings_.front();
         if (readings_.size() > 1) readings_.pop_front();
+        if (log_ != nullptr) log_->push_back("clock");
         return now;
     }
 
 private:
-    std::deque<uint32_t> readings_;
+    std::deque<uint64_t> readings_;
+    std::vector<std::string>* log_;
 };
 
 struct ShownMessage {

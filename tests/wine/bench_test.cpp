@@ -2,6 +2,7 @@
 // Never Z:, which is the root of the Linux file system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "../../app/program.h"
@@ -88,6 +89,22 @@ TEST(RunDiskTest, WritesTheTestFileOnDriveCThenDeleteTestFilesRemovesIt) {
     EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
     EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(recordedMessages[0].owner, dialog.Handle());
+}
+
+TEST(PerformanceClock, CountsMicrosecondsFinerThanTheTick) {
+    PerformanceClock clock;
+    const uint64_t start = clock.Microseconds();
+    Sleep(20);
+    const uint64_t slept = clock.Microseconds() - start;
+    EXPECT_TRUE(slept >= 15000 && slept < 2000000) << slept;
+    uint64_t finest = UINT64_MAX;
+    for (int step = 0; step < 100; ++step) {
+        const uint64_t before = clock.Microseconds();
+        uint64_t after;
+        while ((after = clock.Microseconds()) == before) {}
+        finest = std::min(finest, after - before);
+    }
+    EXPECT_LT(finest, 1000u);
 }
 
 } // namespace
