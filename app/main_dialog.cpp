@@ -7,6 +7,7 @@
 #include "../bench/drive_table_win32.h"
 #include "../bench/estimate_win32.h"
 #include "../config/capture_config_win32.h"
+#include "../logo/logo_win32.h"
 #include "../resources/ids.h"
 #include "program.h"
 #include "result_figures.h"
@@ -18,6 +19,7 @@ constexpr int kTextSize = 200;
 constexpr COLORREF kBarColour = RGB(0, 192, 192);
 
 uint16_t selectedDrive;
+bool logoLoaded;
 
 DriveEntry& SelectedEntry() {
     return driveTable.entry[selectedDrive];
@@ -94,6 +96,7 @@ BOOL Initialise(HWND dialog) {
     default: break;
     }
 
+    logoLoaded = LoadLogo(dialog);
     return TRUE;
 }
 
@@ -206,6 +209,7 @@ BOOL Paint(HWND dialog) {
         if (bars) PaintBars(dialog, entry);
     }
 
+    if (logoLoaded) PaintLogo(dialog, threeDControls.library != nullptr);
     EndPaint(dialog, &paint);
     return FALSE;
 }
@@ -339,7 +343,11 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         DeleteTestFiles(dialog, driveTable, driveList);
         return TRUE;
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(programIcon);
+    case WM_QUERYNEWPALETTE:
+        if (logoLoaded) RealizeLogoPalette(dialog);
+        return FALSE;
     case WM_DESTROY:
+        if (logoLoaded) DestroyLogo();
         PostQuitMessage(0);
         return FALSE;
     default: return FALSE;

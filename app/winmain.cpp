@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "../config/capture_config_win32.h"
+#include "../logo/logo_win32.h"
 #include "../resources/ids.h"
 #include "main_dialog.h"
 #include "program.h"
@@ -22,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     DetectCaptureBoard(captureOptions, captureBoard);
     LoadThreeDControls(instance, threeDControls);
 
-    const int mainTemplate = IDD_MAIN_NARROW;
+    const int mainTemplate = ProbeLogo() ? IDD_MAIN_WIDE : IDD_MAIN_NARROW;
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(mainTemplate), nullptr, MainDialogProc, 0);
     if (LOWORD(result) == 0xFFFF) ShowMessage(nullptr, IDS_NO_MEMORY, MB_ICONHAND | MB_TASKMODAL);
 

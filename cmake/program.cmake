@@ -19,16 +19,20 @@ foreach(property COMPILE_DEFINITIONS COMPILE_OPTIONS LINK_OPTIONS LINK_LIBRARIES
   set_target_properties(bare_dialog PROPERTIES ${property} "${value}")
 endforeach()
 
+# The logo is looked for beside the program.
+add_custom_command(TARGET tarvex POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB $<TARGET_FILE_DIR:tarvex>)
+
 add_test(NAME import_audit
          COMMAND ${CMAKE_SOURCE_DIR}/tools/audit-imports.sh $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/tools/win95)
 add_test(NAME no_static_constructors
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-no-constructors.sh $<TARGET_OBJECTS:tarvex>)
 
-# The release: the program and its read-me in one zip.
+# The release: the program, its logo and its read-me in one zip.
 add_custom_target(release
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/docs/readme.txt README.TXT
   COMMAND ${CMAKE_COMMAND} -E rm -f tarvex.zip
-  COMMAND zip -q -j tarvex.zip $<TARGET_FILE:tarvex> README.TXT
+  COMMAND zip -q -j tarvex.zip $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB README.TXT
   DEPENDS tarvex
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Packing tarvex.zip")
