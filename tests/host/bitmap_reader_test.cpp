@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../../logo/bitmap_reader.h"
+#include "../../logo/logo_image.h"
+#include "fake_bitmap_file.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Bytes Le(uint32_t value, int bytes) {
+    Bytes out;
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> 8 * i));
+    return out;
+}
+
+Bytes Info(int32_t width, int32_t height, uint16_t bits, uint32_t sizeImage = 0, uint32_t clrUsed = 0,
+           uint32_t compression = 0, uint32_t clrImportant = 9, uint32_t pels = 7, uint32_t size = 40) {
+    return Le(size, 4) + Le(static_cast<uint32_t>(width), 4) + Le(static_cast<uint32_t>(height), 4) + Le(1, 2) +
+           Le(bits, 2) + Le(compression, 4) + Le(sizeImage, 4) + Le(pels, 4) + Le(pels, 4) + Le(clrUsed, 4) +
+           Le(clrImportant, 4);
+}
+Bytes Core(uint16_t width, uint16_t height, uint16_t bits) {
+    return Le(12, 4) + Le(width, 2) + Le(height, 2) + Le(1, 2) + Le(bits, 2);
+}
+Bytes FileHeader(uint32_t pixelOffset) {
+    return Bytes{'B', 'M'} + Le(0, 4) + Le(0, 4) + Le(pixelOffset, 4);
+}
+// Entry i is blue i, green i + 1, red i + 2 and, in 4-byte entries, the fourth byte.
+Bytes Table(uint32_t count, uint32_t entryBytes, uint8_t fourth = 0xA0) {
+    Bytes out;
+    for (uint32_t i = 0; i < count; ++i) {
+        out = out + Bytes{uint8_t(i), uint8_t(i + 1), uint8_t(i + 2)};
+        if (entryBytes == 4) out.push_back(fourth);
+    }
+    return out;
+}
+Bytes Pixels(uint32_t count) {
+    Bytes out(count);
+    for (uint32_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(i * 7 + 3);
+    return out;
+}
+Bytes Zeros(uint32_t count) {
+    return Bytes(count, 0);
+}
+
+struct Read {
+    Bytes block; // empty when the reader refused the file
+    std::vector<uint32_t> reads;
+    CountingBlocks memory;
+};
+
+void ReadFrom(const Bytes& file, Read& result, uint32_t start = 0, void (*arrange)(MemorySource&, CountingBlocks&) = nullptr) {
+    MemorySource source(file, start);
+    if (arrange != nullptr) arrange(source, result.memory);
+    BlockHandle block = ReadBitmapFile(source, result.memory);
+    if (block != nullptr) {
+        const uint32_t size = result.memory.live.at(block);
+        const uint8_t* bytes = result.memory.Lock(block);
+        result.block.assign(bytes, bytes + size);
+        EXPECT_EQ(size, BitmapBlockSize(bytes));
+        result.memory.Release(block);
+    }
+    result.reads = source.reads;
+    // No file makes the reader ask for more than it holds, besides the header block.
+    EXPECT_LE(result.memory.mostAsked, file.size() + 40 + 4 * 16383);
+}
+
+TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
+    const Bytes small = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
+    const Bytes smallBlock = Info(2, 2, 8, 8, 256) + Table(256, 4) + Pixels(8);
+    const struct {
+        const char* name;
+        Bytes file;
+        uint32_t start;
+        Bytes block;
+        std::vector<uint32_t> lastReads; // of the pixel array
+    } cases[] = {
+        {"no file header", small, 0, smallBlock, {8}},
+        {"no pixel offset", FileHeader(0) + small, 0, smallBlock, {8}},
+        {"gap after the table", FileHeader(14 + 40 + 1024 + 5) + Info(2, 2, 8) + Table(256, 4) + Zeros(5) + Pixels(8),
+         0, smallBlock, {8}},
+        {"inside a larger file", Zeros(9) + FileHeader(14 + 1064 + 3) + Info(2, 2, 8) + Table(256, 4) + Zeros(3) +
+         Pixels(8) + Zeros(4), 9, smallBlock, {8}},
+        {"20 colours used", Info(2, 2, 8, 0, 20) + Table(20, 4) + Pixels(8),
+         0, Info(2, 2, 8, 8, 20) + Table(20, 4) + Pixels(8), {8}},
+        {"24 bits", Info(2, 2, 24) + Pixels(16), 0, Info(2, 2, 24, 16, 0) + Pixels(16), {16}},
+        {"core header", Core(100, 50, 4) + Table(16, 3) + Pixels(2600),
+         0, Info(100, 50, 4, 2600, 16, 0, 16, 0) + Table(16, 4, 0) + Pixels(2600), {2600}},
+        {"logo size", FileHeader(1078) + Info(150, 276, 8) + Table(256, 4) + Pixels(41952),
+         0, Info(150, 276, 8, 41952, 256) + Table(256, 4) + Pixels(41952), {32768, 9184}},
+        {"one whole chunk", Info(128, 256, 8) + Table(256, 4) + Pixels(32768),
+         0, Info(128, 256, 8, 32768, 256) + Table(256, 4) + Pixels(32768), {1024, 32768}},
+        {"compressed", Info(4, 4, 8, 100, 0, 1) + Table(256, 4) + Pixels(100),
+         0, Info(4, 4, 8, 100, 256, 1) + Table(256, 4) + Pixels(100), {100}},
+        {"no pixels", Info(0, 0, 24), 0, Info(0, 0, 24, 0, 0), {0}},
+    };
+    for (const auto& c : cases) {
+        Read read;
+        ReadFrom(c.file, read, c.start);
+        EXPECT_TRUE(read.block == c.block) << c.name;
+        ASSERT_GE(read.reads.size(), c.lastReads.size());
+        EXPECT_EQ(std::vector<uint32_t>(read.reads.end() - c.lastReads.size(), read.reads.end()), c.lastReads)
+            << c.name;
+        EXPECT_TRUE(read.memory.live.empty());
+    }
+}
+
+TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
+    const Bytes valid = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
+    const struct {
+        const char* name;
+        Bytes file;
+        void (*arrange)(MemorySource&, CountingBlocks&);
+    } cases[] = {
+        {"13 bytes", Bytes(13, 'B'), nullptr},
+        {"core header in a short file", Core(2, 2, 1) + Table(2, 3) + Pixels(4), nullptr},
+        {"64-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 64) + Zeros(100), nullptr},
+        {"108-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 108) + Zeros(100), nullptr},
+        {"124-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 124) + Zeros(100), nullptr},
+        {"table cut short", Info(2, 2, 8) + Table(100, 4), nullptr},
+        {"table that cannot be read", Info(2, 2, 8) + Table(100, 4),
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 1072; }},
+        {"core table cut short", Core(2, 2, 8) + Zeros(28) + Table(100, 3), nullptr},
+        {"pixels cut short", Info(2, 2, 24) + Pixels(15), nullptr},
+        {"pixels that cannot be read", Info(2, 2, 24) + Pixels(15),
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 56; }},
+        {"seek fails", valid, [](MemorySource& s, CountingBlocks&) { s.failSeek = true; }},
+        {"top-down without image size", Info(0, -2, 24) + Pixels(16), nullptr},
+        {"negative width without image size", Info(-1, 0, 1) + Pixels(16), nullptr},
+        {"rows beyond 32 bits", Info(0x40000000, 0x40000000, 128) + Pixels(16), nullptr}, // 2^64 bytes in all
+        {"image beyond 32 bits", Info(0x10000, 0x10000, 32) + Pixels(16), nullptr},
+        {"block beyond 32 bits", FileHeader(14) + Info(2, 2, 8, 0xFFFFFF00u) + Table(256, 4),
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = UINT32_MAX; }},
+        {"image larger than the file", Info(2, 2, 24, 0x40000000) + Pixels(16), nullptr},
+        {"pixel offset past the end", FileHeader(0x7FFFFFFF) + valid, nullptr},
+        {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Zeros(70000), nullptr},
+        {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
+        {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }},
+        {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }},
+    };
+    for (const auto& c : cases) {
+        Read read;
+        ReadFrom(c.file, read, 0, c.arrange);
+        EXPECT_TRUE(read.block.empty()) << c.name;
+        EXPECT_TRUE(read.memory.live.empty()) << c.name;
+    }
+    // A file that declares more than it holds is refused before anything is allocated for it.
+    Read read;
+    ReadFrom(Info(2, 2, 24, 0x40000000) + Pixels(16), read);
+    EXPECT_EQ(read.memory.mostAsked, 0u);
+}
+
+TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {
+    const auto entry = [](uint8_t r, uint8_t g, uint8_t b) { return std::vector<uint8_t>{r, g, b, 0}; };
+    const struct {
+        const char* name;
+        Bytes block;
+        uint16_t size;
+        std::vector<std::pair<int, std::vector<uint8_t>>> entries;
+    } cases[] = {
+        {"24 bits", Info(1, 1, 24, 4, 0), 256,
+         {{9, entry(32, 32, 0)}, {63, entry(224, 224, 0)}, {64, entry(0, 0, 64)}, {255, entry(224, 224, 192)}}},
+        {"24 bits with a table", Info(1, 1, 24, 4, 2) + Table(2, 4), 2, {{0, entry(2, 1, 0)}, {1, entry(3, 2, 1)}}},
+        {"1 bit", Info(1, 1, 1, 4, 2) + Table(2, 4), 2, {{0, entry(2, 1, 0)}, {1, entry(3, 2, 1)}}},
+        {"8 bits", Info(1, 1, 8, 4, 256) + Table(256, 4), 256, {{0, entry(2, 1, 0)}, {200, entry(202, 201, 200)}}},
+        {"byte order", Info(1, 1, 1, 4, 1) + Bytes{10, 20, 30, 0xA0}, 1, {{0, entry(30, 20, 10)}}},
+        {"16 bits", Info(1, 1, 16, 4, 0), 0, {}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(PaletteSize(c.block.data()), c.size) << c.name;
+        std::vector<PaletteColour> palette(c.size);
+        if (c.size != 0) FillPalette(c.block.data(), palette.data());
+        for (const auto& [i, colour] : c.entries) {
+            const PaletteColour& p = palette[i];
+            EXPECT_EQ((std::vector<uint8_t>{p.red, p.green, p.blue, p.flags}), colour) << c.name << ' ' << i;
+        }
+    }
+}
+
+TEST(CreateDeviceBitmap, NeedsEveryByteThePlatformWillRead) {
+    const struct {
+        const char* name;
+        Bytes block;
+        bool holds;
+    } cases[] = {
+        {"rows over the height", Info(2, 2, 24, 16) + Pixels(16), true},
+        {"image size below the rows", Info(2, 2, 24, 15) + Pixels(15), false},
+        {"top-down", Info(2, -2, 24, 16) + Pixels(16), true},
+        {"bit fields with masks", Info(2, 2, 16, 12, 0, 3) + Pixels(12), true},
+        {"bit fields without room for the masks", Info(2, 2, 16, 8, 0, 3) + Pixels(8), false},
+        {"run-length coded", Info(2, 2, 8, 100, 256, 1) + Table(256, 4) + Pixels(100), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(BlockHoldsPixels(c.block.data()), c.holds) << c.name;
+}
+
+} // namespace
