@@ -127,8 +127,8 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"108-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 108) + Zeros(100), nullptr},
         {"124-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 124) + Zeros(100), nullptr},
         {"table cut short", Info(2, 2, 8) + Table(100, 4), nullptr},
-        {"table that cannot be read", Info(2, 2, 8) + Table(100, 4),
-         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 1072; }},
+        {"table that cannot be read", FileHeader(14) + Info(2, 2, 8) + Table(100, 4), // pixels in the header
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 14 + 1064; }},
         {"core table cut short", Core(2, 2, 8) + Zeros(28) + Table(100, 3), nullptr},
         {"pixels cut short", Info(2, 2, 24) + Pixels(15), nullptr},
         {"pixels that cannot be read", Info(2, 2, 24) + Pixels(15),
