@@ -9,16 +9,6 @@ namespace {
 constexpr char kLogoFile[] = "VELKLOGO.DIB";
 constexpr int kFrameId = 2;
 
-struct LogoState {
-    HPALETTE palette;
-    HDC memoryDc;
-    HGDIOBJ previousBitmap;
-    LONG width;
-    LONG height;
-};
-
-LogoState logo;
-
 // The logo file's block, read whole; null when there is none. The file is
 // closed again either way.
 HGLOBAL ReadLogoFile() {
@@ -53,6 +43,8 @@ bool SelectIntoMemoryDc(HWND dialog, HBITMAP bitmap, LogoState& state) {
 
 } // namespace
 
+LogoState logoState;
+
 bool ProbeLogo() {
     HGLOBAL block = ReadLogoFile();
     if (block == nullptr) return false;
@@ -65,17 +57,17 @@ bool LoadLogo(HWND dialog) {
     if (block == nullptr) return false;
     const BYTE* bytes = static_cast<const BYTE*>(GlobalLock(block));
     HBITMAP bitmap = nullptr;
-    logo.palette = CreateBitmapPalette(bytes);
-    if (logo.palette != nullptr) {
-        bitmap = CreateDeviceBitmap(bytes, logo.palette, DIB_RGB_COLORS);
+    logoState.palette = CreateBitmapPalette(bytes);
+    if (logoState.palette != nullptr) {
+        bitmap = CreateDeviceBitmap(bytes, logoState.palette, DIB_RGB_COLORS);
     }
     GlobalUnlock(block);
     GlobalFree(block);
 
-    if (bitmap != nullptr && SelectIntoMemoryDc(dialog, bitmap, logo)) return true;
+    if (bitmap != nullptr && SelectIntoMemoryDc(dialog, bitmap, logoState)) return true;
     if (bitmap != nullptr) DeleteObject(bitmap);
-    if (logo.palette != nullptr) DeleteObject(logo.palette);
-    logo = LogoState{};
+    if (logoState.palette != nullptr) DeleteObject(logoState.palette);
+    logoState = LogoState{};
     return false;
 }
 
@@ -86,25 +78,25 @@ void PaintLogo(HWND dialog, bool threeDControlsLoaded) {
     RECT client;
     GetClientRect(frame, &client);
     const int inset = threeDControlsLoaded ? 2 : 1;
-    StretchBlt(dc, inset, inset, client.right - 2 * inset, client.bottom - 2 * inset, logo.memoryDc, 0, 0,
-               logo.width, logo.height, SRCCOPY);
+    StretchBlt(dc, inset, inset, client.right - 2 * inset, client.bottom - 2 * inset, logoState.memoryDc, 0, 0,
+               logoState.width, logoState.height, SRCCOPY);
     ReleaseDC(frame, dc);
 }
 
 void RealizeLogoPalette(HWND dialog) {
-    if (logo.palette == nullptr) return;
+    if (logoState.palette == nullptr) return;
     HDC dc = GetDC(dialog);
-    HPALETTE previous = SelectPalette(dc, logo.palette, FALSE);
+    HPALETTE previous = SelectPalette(dc, logoState.palette, FALSE);
     RealizePalette(dc);
     SelectPalette(dc, previous, FALSE);
     ReleaseDC(dialog, dc);
 }
 
 void DestroyLogo() {
-    DeleteObject(SelectObject(logo.memoryDc, logo.previousBitmap));
-    DeleteObject(logo.palette);
-    DeleteDC(logo.memoryDc);
-    logo = LogoState{};
+    DeleteObject(SelectObject(logoState.memoryDc, logoState.previousBitmap));
+    DeleteObject(logoState.palette);
+    DeleteDC(logoState.memoryDc);
+    logoState = LogoState{};
 }
 
 HPALETTE CreateBitmapPalette(const BYTE* block) {

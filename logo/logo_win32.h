@@ -5,6 +5,17 @@
 
 #include <windows.h>
 
+// The logo's objects, valid from a LoadLogo that succeeded until DestroyLogo.
+struct LogoState {
+    HPALETTE palette;
+    HDC memoryDc;          // holds the logo bitmap
+    HGDIOBJ previousBitmap; // what the memory DC held before
+    LONG width;
+    LONG height;
+};
+
+extern LogoState logoState;
+
 // Whether the logo file can be found and read: the wide layout needs it.
 bool ProbeLogo();
 // Makes the logo's objects; false when there is no logo to show.

@@ -1,5 +1,7 @@
 #include "dialog_harness.h"
 
+#include <cstdlib>
+
 #include "../../app/program.h"
 
 namespace {
@@ -79,6 +81,15 @@ void PumpMessages() {
 void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id) {
     watch = ModalWatch{check, owner, id};
     SetTimer(nullptr, 0, 20, AnswerModal);
+}
+
+std::string FromEnvironment(const char* variable) {
+    const char* path = std::getenv(variable);
+    std::string windowsPath = std::string("Z:") + (path != nullptr ? path : "");
+    for (char& c : windowsPath) {
+        if (c == '/') c = '\\';
+    }
+    return windowsPath;
 }
 
 std::string WindowsFile(const char* name) {

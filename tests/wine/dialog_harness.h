@@ -34,6 +34,9 @@ private:
     HWND dialog_;
 };
 
+// A file named by its Linux path in an environment variable, as Wine shows it on drive Z:.
+std::string FromEnvironment(const char* variable);
+
 // A file in the Windows folder.
 std::string WindowsFile(const char* name);
 

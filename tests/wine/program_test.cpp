@@ -11,18 +11,9 @@
 #include <windows.h>
 
 #include "../../tools/startup/process_dialog.h"
+#include "dialog_harness.h"
 
 namespace {
-
-// Names given by their Linux paths, which Wine shows on drive Z:.
-std::string FromEnvironment(const char* variable) {
-    const char* path = std::getenv(variable);
-    std::string windowsPath = std::string("Z:") + (path != nullptr ? path : "");
-    for (char& c : windowsPath) {
-        if (c == '/') c = '\\';
-    }
-    return windowsPath;
-}
 
 // Starts the program with a command tail, waits for its main dialog, lets check
 // look at it, closes it and returns the exit code.
@@ -128,7 +119,7 @@ TEST(Program, RunsADiskTestOnDriveCEndToEnd) {
 }
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
@@ -153,6 +144,27 @@ TEST(Program, UsesTheThreeDControlsLibraryOnlyWhenItIsComplete) {
 
         EXPECT_EQ(RunProgram(program, [](HWND) {}), 0u);
         EXPECT_EQ(ReadAll(folder + "\\calls.txt"), c.calls) << c.variable;
+    }
+}
+
+TEST(Program, OpensTheWideLayoutOnlyWithALogoItCanRead) {
+    static bool wide;
+    const struct {
+        const char* folder;
+        std::string logo; // the file put beside the program
+        bool wide;
+    } cases[] = {
+        {"C:\\logo-ours", ReadAll(FromEnvironment("TARVEX_LOGO")), true},
+        {"C:\\logo-rejected", std::string("\x40\0\0\0", 4) + std::string(60, 'x'), false}, // a 64-byte header
+        {"C:\\logo-none", "", false},
+    };
+    for (const auto& c : cases) {
+        CreateDirectoryA(c.folder, nullptr);
+        const std::string program = std::string(c.folder) + "\\tarvex.exe";
+        ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), program.c_str(), FALSE));
+        if (!c.logo.empty()) std::ofstream(std::string(c.folder) + "\\VELKLOGO.DIB", std::ios::binary) << c.logo;
+        EXPECT_EQ(RunProgram(program, [](HWND dialog) { wide = GetDlgItem(dialog, 2) != nullptr; }), 0u);
+        EXPECT_EQ(wide, c.wide) << c.folder;
     }
 }
 
