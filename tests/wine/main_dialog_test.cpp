@@ -156,6 +156,23 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
     EXPECT_EQ(Command(999), FALSE);
     EXPECT_TRUE(IsWindow(d_->Handle()) && recordedMessages.empty());
 
+    // The estimate reads the norm, cropping and audio checks from the dialog.
+    const struct {
+        int id;
+        bool checked;
+        uint32_t compression;
+    } checks[] = {{IDC_NTSC, true, 93},           {IDC_TV_CROPPING, true, 84},     {IDC_PAL, true, 98},
+                  {IDC_TV_CROPPING, false, 112},  {IDC_AUDIO_RECORDING, true, 120}};
+    for (const auto& c : checks) {
+        if (c.id == IDC_PAL || c.id == IDC_NTSC) {
+            CheckRadioButton(d_->Handle(), IDC_PAL, IDC_NTSC, c.id);
+        } else {
+            CheckDlgButton(d_->Handle(), c.id, c.checked ? BST_CHECKED : BST_UNCHECKED);
+        }
+        EXPECT_EQ(Command(c.id), TRUE);
+        EXPECT_EQ(driveTable.entry[0].compression, c.compression) << c.id;
+    }
+
     // Unchecking audio recording greys its settings.
     const int audioControls[] = {IDC_RATE_11K, IDC_RATE_22K, IDC_RATE_44K, IDC_MONO, IDC_STEREO, IDC_SAMPLE_8,
                                  IDC_SAMPLE_16, IDC_DMA_8, IDC_DMA_16, IDC_AUDIO_CARD_LABEL};
