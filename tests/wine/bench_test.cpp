@@ -10,25 +10,15 @@
 #include "../../bench/drive_table_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
-#include "fake_message_box.h"
 
 namespace {
-
-const char kTestFile[] = "C:\\VELKTRVX.DAT";
 
 // The process-wide table as a fresh start of the program fills it.
 uint16_t FilledCount() {
     LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
     driveTable = DriveTable{};
     driveList = EmptyDriveList();
-    recordedMessages.clear();
     return FillDriveTable(nullptr, driveTable, driveList);
-}
-
-int64_t FileSize(const char* name) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) {
@@ -61,34 +51,6 @@ TEST(FillDriveTable, ListsDriveCWithItsSizesAndTheComboHoldsTheList) {
     }
     SendDlgItemMessageA(dialog.Handle(), IDC_DRIVE_LIST, CB_SETCURSEL, count - 1, 0);
     EXPECT_EQ(GetSelectedDriveKey(dialog.Handle(), IDC_DRIVE_LIST, driveList), count - 1);
-}
-
-TEST(RunDiskTest, WritesTheTestFileOnDriveCThenDeleteTestFilesRemovesIt) {
-    FilledCount();
-    const int c = SlotOfDriveC();
-    ASSERT_GE(c, 0);
-    TestDialog dialog(IDD_MAIN_WIDE, Inert);
-    DriveEntry& entry = driveTable.entry[c];
-    for (uint16_t board : {uint16_t{kPciBoard}, uint16_t{kIsaBoard}}) {
-        ASSERT_EQ(RunDiskTest(dialog.Handle(), entry, driveList.item[c], board, runFlags.testAttempted), 1);
-        EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
-        EXPECT_TRUE(entry.writeRate > 0 && entry.readRate > 0);
-        EXPECT_EQ(dialog.Caption(), "Tarvex (Durotest)");
-    }
-    EXPECT_TRUE(recordedMessages.empty());
-    EXPECT_EQ(entry.tested + runFlags.testAttempted, 2u);
-
-    DeleteTestFiles(dialog.Handle(), driveTable, driveList);
-    EXPECT_EQ(FileSize(kTestFile), -1);
-    EXPECT_EQ(dialog.Caption(), "Tarvex (Durotest)");
-
-    // Too little room: refused with its message.
-    entry.freeBytes = 20971519;
-    EXPECT_EQ(RunDiskTest(dialog.Handle(), entry, driveList.item[c], kPciBoard, runFlags.testAttempted), 0);
-    ASSERT_EQ(recordedMessages.size(), 1u);
-    EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
-    EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_EQ(recordedMessages[0].owner, dialog.Handle());
 }
 
 TEST(PerformanceClock, CountsMicrosecondsFinerThanTheTick) {

@@ -324,22 +324,41 @@ TEST_F(MainDialog, InfoAndMoreOpenTheirDialogsOwnedByTheMainDialog) {
     }
 }
 
+int64_t FileSize(const char* name) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
-    Open(kPciInterface);
-    d_->Paint();
-    const int c = SlotOfDriveC();
-    ASSERT_GE(c, 0);
-    Select(c);
-    const std::vector<std::string>& captions = d_->Captions();
-    EXPECT_EQ(Command(IDC_START_TEST), FALSE);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Writing test file... wait", "Tarvex (Durotest)",
-                                                  "Reading test file... wait", "Tarvex (Durotest)"}));
-    EXPECT_EQ(driveTable.entry[c].tested + runFlags.testAttempted, 2u);
-    EXPECT_TRUE(d_->HasFocus(IDC_STORE));
-    d_->Paint();
-    EXPECT_EQ(d_->Text(IDC_WRITE_RATE), std::to_string(driveTable.entry[c].writeRate) + " kB/s");
-    Send(WM_CLOSE);
-    EXPECT_FALSE(FileExists(kTestFile));
+    for (uint16_t board : {uint16_t{kPciBoard}, uint16_t{kIsaBoard}}) {
+        Open(kPciInterfaceWithIsaCodec, board);
+        d_->Paint();
+        const int c = SlotOfDriveC();
+        ASSERT_GE(c, 0);
+        Select(c);
+        const std::vector<std::string>& captions = d_->Captions();
+        EXPECT_EQ(Command(IDC_START_TEST), FALSE);
+        EXPECT_EQ(captions, (std::vector<std::string>{"Writing test file... wait", "Tarvex (Durotest)",
+                                                      "Reading test file... wait", "Tarvex (Durotest)"}));
+        EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
+        EXPECT_EQ(driveTable.entry[c].tested + runFlags.testAttempted, 2u);
+        EXPECT_TRUE(d_->HasFocus(IDC_STORE) && recordedMessages.empty());
+        d_->Paint();
+        EXPECT_EQ(d_->Text(IDC_WRITE_RATE), std::to_string(driveTable.entry[c].writeRate) + " kB/s");
+
+        // Too little room now: refused with its message, owned by the dialog.
+        driveTable.entry[c].freeBytes = 20971519;
+        EXPECT_EQ(Command(IDC_START_TEST), TRUE);
+        ASSERT_EQ(recordedMessages.size(), 1u);
+        EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
+        EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(recordedMessages[0].owner, d_->Handle());
+        Send(WM_CLOSE);
+        EXPECT_EQ(FileSize(kTestFile), -1);
+        EXPECT_EQ(std::vector<std::string>(captions.end() - 2, captions.end()),
+                  (std::vector<std::string>{"Deleting created files...", "Tarvex (Durotest)"}));
+    }
 }
 
 } // namespace
