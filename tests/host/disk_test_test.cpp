@@ -159,15 +159,6 @@ TEST(RunDiskTest, StopsWritingAtTheFailedBlockAndStopsTheClockBeforeTheMessage) 
     EXPECT_EQ(rig.prompts.events, events);
 }
 
-TEST(RunDiskTest, SecondTestOfTheSameDriveReplacesItsFileAndRates) {
-    Rig rig({0, 1000000, 1000000, 2000000, 2000000, 6000000, 6000000, 10000000});
-    ASSERT_EQ(rig.Run(), 1);
-    EXPECT_EQ(rig.entry.writeRate, 20480u);
-    ASSERT_EQ(rig.Run(), 1);
-    EXPECT_EQ(rig.file.created.size(), 2u);
-    EXPECT_EQ(std::make_tuple(rig.entry.writeRate, rig.entry.readRate), std::make_tuple(5120u, 5120u));
-}
-
 TEST(DeleteTestFiles, DeletesTheFileOfEveryDriveThatGotOne) {
     DriveTable table{};
     DriveList list = EmptyDriveList();

@@ -138,10 +138,4 @@ TEST(DriveCombo, NoSelectionOrOneOutsideTheListGivesItemZerosKey) {
     }
 }
 
-TEST(TestFileName, IsTheFileInTheDrivesRoot) {
-    char name[kTestFileNameSize];
-    TestFileName("D:", name);
-    EXPECT_STREQ(name, "D:\\VELKTRVX.DAT");
-}
-
 } // namespace

@@ -58,16 +58,4 @@ TEST_F(PosixDiskTest, WritesTheWholeFileReadsItBackAndDeletesIt) {
     }
 }
 
-TEST_F(PosixDiskTest, AFolderThatIsNotThereCannotTakeTheFile) {
-    PosixTestFile file;
-    PosixClock clock;
-    FakePrompts prompts;
-    DiskTestPlatform platform{file, clock, prompts};
-    uint32_t attempted = 0;
-    std::snprintf(item_.rootPath, kRootPathSize, "%s", "no-such-folder");
-
-    EXPECT_EQ(RunDiskTest(platform, entry_, item_, 1, attempted), 0);
-    EXPECT_EQ(prompts.messages, (std::vector<ShownMessage>{{34, 0x10}}));
-}
-
 } // namespace

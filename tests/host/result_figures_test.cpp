@@ -22,39 +22,6 @@ TEST(BarWidth, FillsAtAbout8000KilobytesAndNeverOverflowsTheFrame) {
     }
 }
 
-TEST(RatiosFor, HalvesTruncatingFromTheFullFrame) {
-    const struct {
-        uint32_t compression;
-        Ratio quarter, half, full;
-    } cases[] = {
-        {69, {1, 7}, {3, 4}, {6, 9}},
-        {5, {0, 1}, {0, 2}, {0, 5}},
-        {2160, {54, 0}, {108, 0}, {216, 0}},
-    };
-    const auto same = [](const Ratio& a, const Ratio& b) { return a.whole == b.whole && a.tenth == b.tenth; };
-    for (const auto& c : cases) {
-        const FrameRatios r = RatiosFor(c.compression);
-        EXPECT_TRUE(same(r.quarter, c.quarter) && same(r.half, c.half) && same(r.full, c.full)) << c.compression;
-    }
-}
-
-TEST(FrameSizeStringId, FollowsNormAndCropping) {
-    const struct {
-        bool ntsc, cropping;
-        uint16_t quarter, half, full; // controls 15, 16, 17
-    } cases[] = {
-        {false, false, 252, 251, 250},
-        {false, true, 258, 257, 256},
-        {true, false, 255, 254, 253},
-        {true, true, 261, 260, 259},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FrameSizeStringId(15, c.ntsc, c.cropping), c.quarter);
-        EXPECT_EQ(FrameSizeStringId(16, c.ntsc, c.cropping), c.half);
-        EXPECT_EQ(FrameSizeStringId(17, c.ntsc, c.cropping), c.full);
-    }
-}
-
 TEST(VersionIsSupported, RefusesMinorVersionsAbove90) {
     const struct {
         uint32_t version;
