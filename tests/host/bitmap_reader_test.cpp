@@ -78,10 +78,7 @@ TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
     const Bytes small = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
     const Bytes smallBlock = Info(2, 2, 8, 8, 256) + Table(256, 4) + Pixels(8);
     const struct {
-        const char* name;
-        Bytes file;
-        uint32_t start;
-        Bytes block;
+        const char* name; Bytes file; uint32_t start; Bytes block;
         std::vector<uint32_t> lastReads; // of the pixel array
     } cases[] = {
         {"no file header", small, 0, smallBlock, {8}},
@@ -116,11 +113,7 @@ TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
 
 TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
     const Bytes valid = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
-    const struct {
-        const char* name;
-        Bytes file;
-        void (*arrange)(MemorySource&, CountingBlocks&);
-    } cases[] = {
+    const struct { const char* name; Bytes file; void (*arrange)(MemorySource&, CountingBlocks&); } cases[] = {
         {"13 bytes", Bytes(13, 'B'), nullptr},
         {"core header in a short file", Core(2, 2, 1) + Table(2, 3) + Pixels(4), nullptr},
         {"64-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 64) + Zeros(100), nullptr},
@@ -162,10 +155,7 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
 TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {
     const auto entry = [](uint8_t r, uint8_t g, uint8_t b) { return std::vector<uint8_t>{r, g, b, 0}; };
     const struct {
-        const char* name;
-        Bytes block;
-        uint16_t size;
-        std::vector<std::pair<int, std::vector<uint8_t>>> entries;
+        const char* name; Bytes block; uint16_t size; std::vector<std::pair<int, std::vector<uint8_t>>> entries;
     } cases[] = {
         {"24 bits", Info(1, 1, 24, 4, 0), 256,
          {{9, entry(32, 32, 0)}, {63, entry(224, 224, 0)}, {64, entry(0, 0, 64)}, {255, entry(224, 224, 192)}}},
@@ -187,11 +177,7 @@ TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {
 }
 
 TEST(CreateDeviceBitmap, NeedsEveryByteThePlatformWillRead) {
-    const struct {
-        const char* name;
-        Bytes block;
-        bool holds;
-    } cases[] = {
+    const struct { const char* name; Bytes block; bool holds; } cases[] = {
         {"rows over the height", Info(2, 2, 24, 16) + Pixels(16), true},
         {"image size below the rows", Info(2, 2, 24, 15) + Pixels(15), false},
         {"top-down", Info(2, -2, 24, 16) + Pixels(16), true},

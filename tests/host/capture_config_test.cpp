@@ -14,9 +14,7 @@ TEST(DetectCaptureBoard, FindsBoardKindTypeAndLimits) {
     const char* const none = nullptr;
     const struct {
         const char *rq7ToMemory, *memoryToRq7, *codec; // codec: VIDC.MJPG
-        uint16_t boardKind, boardType;
-        uint32_t cardToMemory, memoryToCard;
-        bool memoryToRq7Read;
+        uint16_t boardKind, boardType; uint32_t cardToMemory, memoryToCard; bool memoryToRq7Read;
     } cases[] = {
         {none, none, none, 0, 2, 10000, 15000, false},
         {none, none, "videorq3.drv", 1, 1, 2000, 2000, false},
@@ -58,8 +56,7 @@ TEST(DetectCaptureBoard, FindsBoardKindTypeAndLimits) {
 
 TEST(VideoNormFromCountry, NtscForTheCountriesThatUseIt) {
     const struct {
-        std::optional<std::string> country;
-        uint16_t norm;
+        std::optional<std::string> country; uint16_t norm;
     } cases[] = {{"1", 1},  {"2", 1},  {"52", 1}, {"82", 1}, {"886", 1},
                  {"33", 0}, {"49", 0}, {"81", 0}, {"0", 0},  {std::nullopt, 0}};
     for (const auto& c : cases) {
@@ -70,10 +67,7 @@ TEST(VideoNormFromCountry, NtscForTheCountriesThatUseIt) {
 }
 
 TEST(ParseDecimal, EveryByteCountsAsADigitAndTheValueWraps) {
-    const struct {
-        const char* text;
-        uint32_t value;
-    } cases[] = {
+    const struct { const char* text; uint32_t value; } cases[] = {
         {"", 0}, {"0", 0}, {"200", 200}, {"20000", 20000}, {"-1", 2531}, {"5k", 109},
         {" 1", 2401}, // a blank counts as 32 - 48 modulo 256 = 240
         {"4294967295", 4294967295u}, {"4294967296", 0}, {"99999999999", 99999999999ull % (1ull << 32)},
@@ -89,12 +83,7 @@ const FakeProfile::Key kIsaRate{"SYSTEM.INI", "VIDEORQ3", "DataRate"};
 const FakeProfile::Key kIsaDrive{"SYSTEM.INI", "VIDEORQ3", "CaptureDrive"};
 
 TEST(Store, WritesTheKeysOfTheBoardsSectionInOrder) {
-    const struct {
-        uint16_t boardType;
-        uint32_t rate;
-        uint16_t formatClass;
-        std::vector<W> writes;
-    } cases[] = {
+    const struct { uint16_t boardType; uint32_t rate; uint16_t formatClass; std::vector<W> writes; } cases[] = {
         {2, 3100, 0, {W{kPciRate, "3100"}, W{kPciDrive, "D:"}, W{kPciFormat, "LOW"}}},
         {2, 150, 1, {W{kPciRate, "150"}, W{kPciDrive, "D:"}, W{kPciFormat, "MID"}}},
         {2, 79, 2, {W{kPciRate, "79"}, W{kPciDrive, "D:"}, W{kPciFormat, "HIGH"}}},

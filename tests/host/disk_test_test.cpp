@@ -31,12 +31,7 @@ struct Rig {
 };
 
 TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpace) {
-    const struct {
-        uint64_t freeBytes;
-        int answer;
-        uint16_t result;
-        std::vector<ShownMessage> messages;
-    } cases[] = {
+    const struct { uint64_t freeBytes; int answer; uint16_t result; std::vector<ShownMessage> messages; } cases[] = {
         {20971519, 1, 0, {{35, 0x30}}},
         {20971520, 1, 1, {{36, 0x2031}}},
         {20971520, 2, 0, {{36, 0x2031}}}, // cancelled
@@ -59,8 +54,7 @@ TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpace) {
 
 TEST(RunDiskTest, WritesThenReadsEveryBlockTimingOnlyTheTransfers) {
     const struct {
-        uint16_t board;
-        uint32_t blockSize, blockCount;
+        uint16_t board; uint32_t blockSize, blockCount;
     } cases[] = {{kIsa, 32768, 640}, {kPci, 98304, 213}, {0, 32768, 640}};
     for (const auto& c : cases) {
         Rig rig;
@@ -83,10 +77,7 @@ TEST(PhaseRate, IsTheOldMillisecondFigureOverWholeMillisecondsAndFinerBelow) {
             EXPECT_EQ(PhaseRate(numerator, ms * 1000), numerator / ms) << numerator << ' ' << ms;
         }
     }
-    const struct {
-        uint64_t microseconds;
-        uint32_t rate;
-    } cases[] = {
+    const struct { uint64_t microseconds; uint32_t rate; } cases[] = {
         {20500, 999024}, {21999, 930951}, {999, 20500500}, {1, UINT32_MAX}, {0, UINT32_MAX},
         {4, UINT32_MAX}, {5, 4096000000u}, {UINT64_MAX, 0},
     };
@@ -96,8 +87,7 @@ TEST(PhaseRate, IsTheOldMillisecondFigureOverWholeMillisecondsAndFinerBelow) {
 
 TEST(RunDiskTest, RatesFollowTheClockOfEachPhase) {
     const struct {
-        uint16_t board;
-        std::deque<uint64_t> microseconds; // write start, write end, read start, read end
+        uint16_t board; std::deque<uint64_t> microseconds; // write start, write end, read start, read end
         uint32_t writeRate, readRate;
     } cases[] = {
         {kIsa, {1000000, 9000000, 20000000, 28000000}, 2560, 2560},
@@ -117,9 +107,7 @@ TEST(RunDiskTest, RatesFollowTheClockOfEachPhase) {
 
 TEST(RunDiskTest, AFailureShowsOneMessageAndKeepsTheFiguresOfTheTestBefore) {
     const struct {
-        void (*arrange)(FakeTestFile&);
-        uint16_t result;
-        std::vector<ShownMessage> messages;
+        void (*arrange)(FakeTestFile&); uint16_t result; std::vector<ShownMessage> messages;
         bool readPhase; // the file was opened for reading
         bool fileCreated;
     } cases[] = {

@@ -49,10 +49,7 @@ Listing Fill(std::vector<FakeDrive> drives) {
 TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
     std::vector<FakeDrive> everyLetter;
     for (char letter = 'A'; letter <= 'Z'; ++letter) everyLetter.push_back(Fixed(letter));
-    const struct {
-        std::vector<FakeDrive> drives;
-        std::vector<std::string> listed;
-    } cases[] = {
+    const struct { std::vector<FakeDrive> drives; std::vector<std::string> listed; } cases[] = {
         {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E')}, {"C:", "E:"}},
         {{Floppy('A'), Fixed('C'), Fixed('D')}, {"C:", "D:"}},
         {{Fixed('C'), Fixed('D')}, {"C:", "D:"}},
@@ -66,10 +63,7 @@ TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
 }
 
 TEST(FillDriveTable, ShowsLabelRootAndSizesInWholeMegabytes) {
-    const struct {
-        FakeDrive drive;
-        const char* text;
-    } cases[] = {
+    const struct { FakeDrive drive; const char* text; } cases[] = {
         {Fixed('D', "DATA", 312, 1012), "DATA(D:) 312MB free of 1012MB"},
         {Fixed('C', "", 0, 40), "(C:) 0MB free of 40MB"},
         {{'E', kFixed, "BIG", 4 * 1024 * kMb + 10 * kMb, 500ull * 1024 * kMb}, "BIG(E:) 4106MB free of 512000MB"},
@@ -123,9 +117,7 @@ TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {
     DriveList list = EmptyDriveList();
     list.item[3].key = 1;
     const struct {
-        uint32_t count;
-        uint16_t key;
-        uint32_t selection;
+        uint32_t count; uint16_t key; uint32_t selection;
     } cases[] = {{2, 1, 1}, {2, 7, 0}, {0, 0, 0}, {4, 1, 3}, {3, 1, 1}, {9, 4, 4}, {9, 1, 3}};
     for (const auto& c : cases) EXPECT_EQ(SelectionForKey(list, c.count, c.key), c.selection) << c.count;
 }

@@ -32,10 +32,7 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
     // Limits SYSTEM.INI may hold, where the products of the turn-taking need 64 bits.
     const CaptureBoard huge{kPciInterface, {10299920, 10299920}};
     const struct {
-        uint32_t writeRate, readRate;
-        EstimateChecks checks;
-        CaptureOptions options;
-        CaptureBoard board;
+        uint32_t writeRate, readRate; EstimateChecks checks; CaptureOptions options; CaptureBoard board;
         Result result;
     } cases[] = {
         {3000, 4000, kPal, kPciOptions, kPciBoardFound, {1924, 112, 0}},
@@ -115,8 +112,7 @@ TEST(EstimateDataRate, FormatClassChangesAt110And220) {
 
 TEST(AudioTerm, RunsFromFiveTo172) {
     const struct {
-        AudioSettings audio;
-        uint32_t term;
+        AudioSettings audio; uint32_t term;
     } cases[] = {{{0, 0, 0, 0}, 10}, {{0, 0, 0, 1}, 5}, {{2, 1, 1, 0}, 172}, {{1, 0, 1, 0}, 43},
                  {{1, 0, 0, 0}, 21}, {{2, 0, 0, 0}, 43}, {{2, 1, 1, 1}, 86}};
     for (const auto& c : cases) {
@@ -127,11 +123,7 @@ TEST(AudioTerm, RunsFromFiveTo172) {
 
 TEST(EstimateDataRate, SetsTheLimitsAnewFromTheBoardTypeWithoutABoardOrWithTheIsaCodec) {
     const ThroughputLimits kept{8000, 9000};
-    const struct {
-        uint16_t boardKind, boardType;
-        bool tested;
-        ThroughputLimits after;
-    } cases[] = {
+    const struct { uint16_t boardKind, boardType; bool tested; ThroughputLimits after; } cases[] = {
         {kPciInterfaceWithIsaCodec, kPciBoard, true, kPciDefaultLimits},
         {kPciInterfaceWithIsaCodec, kIsaBoard, true, kIsaLimits},
         {kNoBoardDriver, kIsaBoard, true, kIsaLimits},

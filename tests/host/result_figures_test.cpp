@@ -5,11 +5,7 @@
 namespace {
 
 TEST(BarWidth, FillsAtAbout8000KilobytesAndNeverOverflowsTheFrame) {
-    const struct {
-        int32_t clientWidth;
-        uint32_t rate;
-        uint32_t width;
-    } cases[] = {
+    const struct { int32_t clientWidth; uint32_t rate; uint32_t width; } cases[] = {
         {2, 0, 0},          {2, 0xFFFFFFFF, 0},    // no inner area
         {3, 0xFFFFFFFF, 0},                        // one inner pixel: nothing to scale by
         {4, 7999, 0},       {4, 8000, 1},          {4, 0xFFFFFFFF, 2},
@@ -24,8 +20,7 @@ TEST(BarWidth, FillsAtAbout8000KilobytesAndNeverOverflowsTheFrame) {
 
 TEST(VersionIsSupported, RefusesMinorVersionsAbove90) {
     const struct {
-        uint32_t version;
-        bool supported;
+        uint32_t version; bool supported;
     } cases[] = {{0xC0000004, true}, {0xC0005A04, true}, {0x00005B04, false}, {0xC000FF04, false}};
     for (const auto& c : cases) EXPECT_EQ(VersionIsSupported(c.version), c.supported) << std::hex << c.version;
 }

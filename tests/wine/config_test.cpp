@@ -91,10 +91,7 @@ TEST(Country, NtscFollowsTheCountryCode) {
     DWORD size = sizeof saved;
     const bool had = RegQueryValueExA(key, "iCountry", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) ==
                      ERROR_SUCCESS;
-    const struct {
-        const char* country;
-        uint16_t norm;
-    } cases[] = {{"1", 1}, {"49", 0}};
+    const struct { const char* country; uint16_t norm; } cases[] = {{"1", 1}, {"49", 0}};
     for (const auto& c : cases) {
         RegSetValueExA(key, "iCountry", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.country),
                        static_cast<DWORD>(strlen(c.country) + 1));

@@ -73,8 +73,7 @@ protected:
 
 TEST_F(MainDialog, InitialisesFromTheOptionsAndTheBoardFound) {
     const struct {
-        uint16_t kind, type;
-        bool store, isa, pci;    // enabled
+        uint16_t kind, type; bool store, isa, pci;    // enabled
         bool isaChecked, pciChecked;
     } cases[] = {
         {kNoBoardDriver, kPciBoard, false, true, true, false, true},
@@ -102,10 +101,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
     const int texts[] = {IDC_REACHABLE_RATE, IDC_RATIO_QUARTER, IDC_RATIO_HALF,   IDC_RATIO_FULL,
                          IDC_FRAME_QUARTER,  IDC_FRAME_HALF,    IDC_FRAME_FULL};
     const struct {
-        uint16_t type;
-        uint32_t compression;
-        bool ntsc, cropping;
-        std::vector<std::string> texts;
+        uint16_t type; uint32_t compression; bool ntsc, cropping; std::vector<std::string> texts;
     } cases[] = {
         {kPciBoard, 69, false, false, {"3100 kB/s", "1,7:1", "3,4:1", "6,9:1", "384x288", "384x576", "768x576"}},
         {kPciBoard, 5, false, true, {"3100 kB/s", "0,1:1", "0,2:1", "0,5:1", "360x270", "360x540", "720x540"}},
@@ -134,11 +130,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
 TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
     Open(kNoBoardDriver);
     Tested(0, 3000, 4000, 0, 0);
-    const struct {
-        int id;
-        uint16_t AudioSettings::*field;
-        uint16_t value;
-    } audio[] = {
+    const struct { int id; uint16_t AudioSettings::*field; uint16_t value; } audio[] = {
         {IDC_RATE_44K, &AudioSettings::sampleRate, 2}, {IDC_RATE_11K, &AudioSettings::sampleRate, 0},
         {IDC_STEREO, &AudioSettings::channels, 1},     {IDC_SAMPLE_16, &AudioSettings::sampleWidth, 1},
         {IDC_DMA_16, &AudioSettings::dmaWidth, 1},     {IDC_DMA_8, &AudioSettings::dmaWidth, 0},
@@ -158,9 +150,7 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
 
     // The estimate reads the norm, cropping and audio checks from the dialog.
     const struct {
-        int id;
-        bool checked;
-        uint32_t compression;
+        int id; bool checked; uint32_t compression;
     } checks[] = {{IDC_NTSC, true, 93},           {IDC_TV_CROPPING, true, 84},     {IDC_PAL, true, 98},
                   {IDC_TV_CROPPING, false, 112},  {IDC_AUDIO_RECORDING, true, 120}};
     for (const auto& c : checks) {
@@ -224,12 +214,7 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
     d_->Paint();
     const std::string systemIni = WindowsFile("system.ini");
     const std::string saved = systemIni + ".saved";
-    const struct {
-        bool tested, writable;
-        const char* message;
-        uint32_t flags;
-        int focus;
-    } cases[] = {
+    const struct { bool tested, writable; const char* message; uint32_t flags; int focus; } cases[] = {
         {false, true, "Hard disk not yet tested", MB_OK | MB_ICONEXCLAMATION, IDC_START_TEST},
         {true, false, "Data rate could not be stored in SYSTEM.INI", MB_OK | MB_ICONHAND, IDC_STORE},
         {true, true, nullptr, 0, IDC_DRIVE_LIST},
@@ -261,11 +246,7 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
 }
 
 TEST_F(MainDialog, ClosingAsksOnlyWhenATestedResultWasNotStored) {
-    const struct {
-        uint32_t stored, attempted;
-        uint16_t kind;
-        bool asks;
-    } cases[] = {
+    const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
         {0, 1, kPciInterface, true},   {0, 1, kIsaDriverOnly, true}, {1, 1, kPciInterface, false},
         {0, 0, kPciInterface, false},  {0, 1, kNoBoardDriver, false},
     };

@@ -126,10 +126,7 @@ std::string ReadAll(const std::string& path) {
 }
 
 TEST(Program, UsesTheThreeDControlsLibraryOnlyWhenItIsComplete) {
-    const struct {
-        const char* variable;
-        const char* calls;
-    } cases[] = {
+    const struct { const char* variable; const char* calls; } cases[] = {
         {"TARVEX_CTL3D_FULL", "register autosubclass unregister free "},
         {"TARVEX_CTL3D_PARTIAL", "free "},
     };
@@ -150,8 +147,7 @@ TEST(Program, UsesTheThreeDControlsLibraryOnlyWhenItIsComplete) {
 TEST(Program, OpensTheWideLayoutOnlyWithALogoItCanRead) {
     static bool wide;
     const struct {
-        const char* folder;
-        std::string logo; // the file put beside the program
+        const char* folder; std::string logo; // the file put beside the program
         bool wide;
     } cases[] = {
         {"C:\\logo-ours", ReadAll(FromEnvironment("TARVEX_LOGO")), true},

@@ -149,11 +149,7 @@ const std::vector<Control> kWideControls = {
 
 TEST(DialogTemplates, HoldEveryControlInOrder) {
     const DWORD mainStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT;
-    const struct {
-        WORD id;
-        Header header;
-        std::vector<Control> controls;
-    } dialogs[] = {
+    const struct { WORD id; Header header; std::vector<Control> controls; } dialogs[] = {
         {102, {mainStyle, 0, 0, 0, 365, 290, "Tarvex (Durotest)", "MS Sans Serif", 8}, kWideControls},
         {101, {mainStyle, 0, 0, 0, 209, 290, "Tarvex", "MS Sans Serif", 8},
          {kWideControls.begin() + 1, kWideControls.end()}},
