@@ -91,26 +91,11 @@ TEST(FillDriveTable, SecondCallChangesNothing) {
 }
 
 TEST(FillDriveTable, DriveStringsThatDoNotFitTheBufferListNothing) {
-    // A platform that needs a buffer this large leaves what it wrote incomplete.
-    class Boastful final : public DriveSource {
-    public:
-        explicit Boastful(uint32_t excess) : excess_(excess) {}
-        uint32_t DriveStrings(char* buffer, uint32_t size) override {
-            for (uint32_t i = 0; i + 4 <= size; i += 4) std::memcpy(buffer + i, "C:\\", 4);
-            return size + excess_;
-        }
-        uint32_t DriveMask() override { return 0; }
-        uint32_t DriveType(const char*) override { return kFixed; }
-        bool VolumeLabel(const char*, char*, uint32_t) override { return false; }
-        bool DiskSpace(const char*, uint64_t&, uint64_t&) override { return false; }
-
-    private:
-        uint32_t excess_;
-    };
-    for (uint32_t excess : {0u, 50u}) {
-        Boastful boastful(excess);
-        EXPECT_TRUE(Fill(boastful).rootPaths.empty()) << excess;
-    }
+    std::vector<FakeDrive> drives;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter));
+    FakeDriveSource source(drives);
+    source.needsLargerBuffer = true;
+    EXPECT_TRUE(Fill(source).rootPaths.empty());
 }
 
 TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {

@@ -3,6 +3,7 @@
 #ifndef TARVEX_TESTS_HOST_FAKES_H
 #define TARVEX_TESTS_HOST_FAKES_H
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -24,11 +25,15 @@ struct FakeDrive {
 class FakeDriveSource final : public DriveSource {
 public:
     explicit FakeDriveSource(std::vector<FakeDrive> drives) : drives_(std::move(drives)) {}
+    bool needsLargerBuffer = false; // answers the buffer's size, with what fits written
 
     uint32_t DriveStrings(char* buffer, uint32_t size) override {
         std::string text;
         for (const FakeDrive& drive : drives_) text += std::string(1, drive.letter) + ":\\" + '\0';
-        if (text.size() + 1 > size) return static_cast<uint32_t>(text.size() + 1);
+        if (needsLargerBuffer || text.size() + 1 > size) {
+            std::memcpy(buffer, text.data(), std::min<size_t>(size, text.size()));
+            return needsLargerBuffer ? size : static_cast<uint32_t>(text.size() + 1);
+        }
         std::memcpy(buffer, text.data(), text.size());
         buffer[text.size()] = '\0';
         return static_cast<uint32_t>(text.size());

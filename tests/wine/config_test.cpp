@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "../../app/program.h"
 #include "../../config/capture_config_win32.h"
@@ -62,15 +63,12 @@ protected:
     std::string original_;
 };
 
-TEST_F(ProfileFiles, DetectionReadsTheBoardSections) {
+TEST_F(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys) {
     EXPECT_EQ(DetectCaptureBoard(captureOptions, captureBoard), 1);
-    EXPECT_EQ(captureBoard.boardKind, kPciInterfaceWithIsaCodec);
-    EXPECT_EQ(captureOptions.boardType, kPciBoard);
-    EXPECT_EQ(captureBoard.limits.cardToMemory, 8000u);
-    EXPECT_EQ(captureBoard.limits.memoryToCard, 9000u);
-}
+    EXPECT_EQ(std::make_tuple(captureBoard.boardKind, captureOptions.boardType, captureBoard.limits.cardToMemory,
+                              captureBoard.limits.memoryToCard),
+              std::make_tuple(uint16_t{kPciInterfaceWithIsaCodec}, uint16_t{kPciBoard}, 8000u, 9000u));
 
-TEST_F(ProfileFiles, StoreChangesOnlyItsOwnKeys) {
     ASSERT_TRUE(StoreDriveResults(1924, 2, "E:", kPciBoard));
     EXPECT_EQ(ReadFile(path_), SystemIni("1924", "E:", "HIGH"));
 
