@@ -1,4 +1,4 @@
-// The least a dialog program can do: show the main dialog's template, with
+// The least a dialog program can do: show the wide main dialog template, with
 // nothing behind it, until it is closed. Built with tarvex.exe's flags and
 // resources, it is the start-up benchmark's yardstick.
 #include <windows.h>
@@ -17,6 +17,6 @@ INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_NARROW), nullptr, BareDialogProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WIDE), nullptr, BareDialogProc, 0);
     return 0;
 }
