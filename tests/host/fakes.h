@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -84,7 +83,6 @@ public:
     std::vector<std::string> deleted;
     std::vector<uint32_t> writeSizes;
     std::vector<uint32_t> readSizes;
-    std::map<std::string, uint64_t> fileSizes;
     int buffersHeld = 0;
     bool open = false;
 
@@ -98,15 +96,12 @@ public:
     bool CreateForWriting(const char* name) override {
         if (failCreate) return false;
         created.push_back(name);
-        fileSizes[name] = 0;
-        current_ = name;
         open = true;
         return true;
     }
     bool OpenForReading(const char* name) override {
         if (failOpenForReading) return false;
         opened.push_back(name);
-        current_ = name;
         open = true;
         return true;
     }
@@ -115,7 +110,6 @@ public:
         const auto block = writeSizes.size();
         if (block == failWriteAt) return false;
         moved = block == shortWriteAt ? size - 512 : size;
-        fileSizes[current_] += moved;
         return true;
     }
     bool Read(void*, uint32_t size, uint32_t& moved) override {
@@ -129,7 +123,6 @@ public:
 
 private:
     std::vector<unsigned char> storage_;
-    std::string current_;
 };
 
 // Gives the readings it was loaded with, then keeps giving the last one; each

@@ -125,42 +125,29 @@ std::string ReadAll(const std::string& path) {
     return content.str();
 }
 
-TEST(Program, UsesTheThreeDControlsLibraryOnlyWhenItIsComplete) {
-    const struct { const char* variable; const char* calls; } cases[] = {
-        {"TARVEX_CTL3D_FULL", "register autosubclass unregister free "},
-        {"TARVEX_CTL3D_PARTIAL", "free "},
-    };
-    for (const auto& c : cases) {
-        // The library is looked for beside the program first.
-        const std::string folder = std::string("C:\\ctl3d-") + c.variable;
-        CreateDirectoryA(folder.c_str(), nullptr);
-        const std::string program = folder + "\\tarvex.exe";
-        ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), program.c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(FromEnvironment(c.variable).c_str(), (folder + "\\CTL3D.DLL").c_str(), FALSE));
-        DeleteFileA((folder + "\\calls.txt").c_str());
-
-        EXPECT_EQ(RunProgram(program, [](HWND) {}), 0u);
-        EXPECT_EQ(ReadAll(folder + "\\calls.txt"), c.calls) << c.variable;
-    }
-}
-
-TEST(Program, OpensTheWideLayoutOnlyWithALogoItCanRead) {
+// A copy of the program in a folder of its own, with one file beside it: the
+// 3-D controls library is used only when complete, the wide layout only with a
+// logo that can be read.
+TEST(Program, TakesTheLibraryAndTheLogoBesideIt) {
     static bool wide;
-    const struct {
-        const char* folder; std::string logo; // the file put beside the program
-        bool wide;
-    } cases[] = {
-        {"C:\\logo-ours", ReadAll(FromEnvironment("TARVEX_LOGO")), true},
-        {"C:\\logo-rejected", std::string("\x40\0\0\0", 4) + std::string(60, 'x'), false}, // a 64-byte header
-        {"C:\\logo-none", "", false},
+    const std::string ctl3d = "CTL3D.DLL", logo = "VELKLOGO.DIB";
+    const struct { const char* folder; std::string file, content; const char* calls; bool wide; } cases[] = {
+        {"C:\\ctl3d-full", ctl3d, ReadAll(FromEnvironment("TARVEX_CTL3D_FULL")),
+         "register autosubclass unregister free ", false},
+        {"C:\\ctl3d-partial", ctl3d, ReadAll(FromEnvironment("TARVEX_CTL3D_PARTIAL")), "free ", false},
+        {"C:\\logo-ours", logo, ReadAll(FromEnvironment("TARVEX_LOGO")), "", true},
+        {"C:\\logo-rejected", logo, std::string("\x40\0\0\0", 4) + std::string(60, 'x'), "", false}, // 64-byte header
+        {"C:\\logo-none", "", "", "", false},
     };
     for (const auto& c : cases) {
+        const std::string folder = std::string(c.folder) + "\\";
         CreateDirectoryA(c.folder, nullptr);
-        const std::string program = std::string(c.folder) + "\\tarvex.exe";
-        ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), program.c_str(), FALSE));
-        if (!c.logo.empty()) std::ofstream(std::string(c.folder) + "\\VELKLOGO.DIB", std::ios::binary) << c.logo;
-        EXPECT_EQ(RunProgram(program, [](HWND dialog) { wide = GetDlgItem(dialog, 2) != nullptr; }), 0u);
+        ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), (folder + "tarvex.exe").c_str(), FALSE));
+        if (!c.file.empty()) std::ofstream(folder + c.file, std::ios::binary) << c.content;
+        DeleteFileA((folder + "calls.txt").c_str());
+        EXPECT_EQ(RunProgram(folder + "tarvex.exe", [](HWND dialog) { wide = GetDlgItem(dialog, 2) != nullptr; }), 0u);
         EXPECT_EQ(wide, c.wide) << c.folder;
+        EXPECT_EQ(ReadAll(folder + "calls.txt"), c.calls) << c.folder;
     }
 }
 
