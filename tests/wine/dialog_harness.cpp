@@ -9,20 +9,6 @@ namespace {
 WNDPROC originalProcedure;
 std::vector<std::string> captions;
 
-struct ModalWatch {
-    void (*check)(HWND, HWND);
-    HWND owner;
-    int id;
-} watch;
-
-void CALLBACK AnswerModal(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND active = GetActiveWindow();
-    if (active == nullptr || active == watch.owner) return; // not open yet
-    KillTimer(nullptr, timer);
-    watch.check(active, watch.owner);
-    SendMessageA(active, WM_COMMAND, watch.id, 0);
-}
-
 } // namespace
 
 TestDialog::TestDialog(int templateId, DLGPROC procedure)
@@ -76,11 +62,6 @@ void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id) {
-    watch = ModalWatch{check, owner, id};
-    SetTimer(nullptr, 0, 20, AnswerModal);
 }
 
 std::string FromEnvironment(const char* variable) {

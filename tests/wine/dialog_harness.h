@@ -46,8 +46,4 @@ int SlotOfDriveC();
 // Delivers what is posted, as the modal loop would; drops quit messages.
 void PumpMessages();
 
-// Runs check on the first dialog other than owner's own that a modal loop
-// started by the caller opens, then sends it command id.
-void OnNextModalDialog(void (*check)(HWND dialog, HWND owner), HWND owner, int id);
-
 #endif

@@ -285,26 +285,6 @@ TEST_F(MainDialog, EndSessionDeletesTheTestFilesAndStaysOpen) {
     EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
 }
 
-TEST_F(MainDialog, InfoAndMoreOpenTheirDialogsOwnedByTheMainDialog) {
-    Open(kPciInterface);
-    d_->Paint();
-    for (int id : {IDC_INFO, IDC_MORE}) {
-        static std::string caption;
-        static HWND owner;
-        OnNextModalDialog(
-            [](HWND opened, HWND) {
-                char text[80];
-                GetWindowTextA(opened, text, sizeof text);
-                caption = text;
-                owner = GetWindow(opened, GW_OWNER);
-            },
-            d_->Handle(), IDC_CLOSE);
-        EXPECT_EQ(Command(id), TRUE);
-        EXPECT_EQ(caption, id == IDC_INFO ? "For your information" : "Tarvex - prozessor und memorytest");
-        EXPECT_EQ(owner, d_->Handle());
-    }
-}
-
 int64_t FileSize(const char* name) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
