@@ -18,6 +18,7 @@ uint32_t TouchPixels(const uint8_t* block) {
     const uint8_t* pixels = block + h.biSize + BitmapColorTableSize(block);
     uint32_t sum = 0;
     for (uint64_t i = 0; i < stride * rows; ++i) sum += pixels[i];
+    if (h.biCompression == 3) sum += block[h.biSize + 11]; // the last byte of the bit-field masks
     return sum;
 }
 

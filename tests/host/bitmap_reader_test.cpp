@@ -176,16 +176,4 @@ TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {
     }
 }
 
-TEST(CreateDeviceBitmap, NeedsEveryByteThePlatformWillRead) {
-    const struct { const char* name; Bytes block; bool holds; } cases[] = {
-        {"rows over the height", Info(2, 2, 24, 16) + Pixels(16), true},
-        {"image size below the rows", Info(2, 2, 24, 15) + Pixels(15), false},
-        {"top-down", Info(2, -2, 24, 16) + Pixels(16), true},
-        {"bit fields with masks", Info(2, 2, 16, 12, 0, 3) + Pixels(12), true},
-        {"bit fields without room for the masks", Info(2, 2, 16, 8, 0, 3) + Pixels(8), false},
-        {"run-length coded", Info(2, 2, 8, 100, 256, 1) + Table(256, 4) + Pixels(100), false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(BlockHoldsPixels(c.block.data()), c.holds) << c.name;
-}
-
 } // namespace

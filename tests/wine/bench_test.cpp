@@ -21,10 +21,6 @@ uint16_t FilledCount() {
     return FillDriveTable(nullptr, driveTable, driveList);
 }
 
-INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
 TEST(FillDriveTable, ListsDriveCWithItsSizesAndTheComboHoldsTheList) {
     const uint16_t count = FilledCount();
     const int c = SlotOfDriveC();
@@ -40,7 +36,7 @@ TEST(FillDriveTable, ListsDriveCWithItsSizesAndTheComboHoldsTheList) {
     EXPECT_NE(text.find("(C:) " + std::to_string(entry.freeBytes >> 20) + sizes), std::string::npos) << text;
     EXPECT_EQ(FillDriveTable(nullptr, driveTable, driveList), 0);
 
-    TestDialog dialog(IDD_MAIN_WIDE, Inert);
+    TestDialog dialog(IDD_MAIN_WIDE, InertDialogProc);
     EXPECT_EQ(GetSelectedDriveKey(dialog.Handle(), IDC_DRIVE_LIST, driveList), 0); // an empty combo
     EXPECT_EQ(FillDriveCombo(dialog.Handle(), IDC_DRIVE_LIST, driveList, count, 0), 0u);
     ASSERT_EQ(SendDlgItemMessageA(dialog.Handle(), IDC_DRIVE_LIST, CB_GETCOUNT, 0, 0), count);

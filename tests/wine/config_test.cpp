@@ -81,22 +81,13 @@ TEST_F(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys
 }
 
 TEST(Country, NtscFollowsTheCountryCode) {
-    // The [intl] section of WIN.INI lives in the registry on this platform.
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0, KEY_ALL_ACCESS, &key),
-              ERROR_SUCCESS);
     char saved[16] = "";
-    DWORD size = sizeof saved;
-    const bool had = RegQueryValueExA(key, "iCountry", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) ==
-                     ERROR_SUCCESS;
-    const struct { const char* country; uint16_t norm; } cases[] = {{"1", 1}, {"49", 0}};
-    for (const auto& c : cases) {
-        RegSetValueExA(key, "iCountry", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.country),
-                       static_cast<DWORD>(strlen(c.country) + 1));
-        EXPECT_EQ(VideoNormFromCountry(), c.norm) << c.country;
+    GetProfileStringA("intl", "iCountry", "", saved, sizeof saved);
+    for (const auto& [country, norm] : {std::pair<const char*, uint16_t>{"1", 1}, {"49", 0}}) {
+        WriteProfileStringA("intl", "iCountry", country);
+        EXPECT_EQ(VideoNormFromCountry(), norm) << country;
     }
-    if (had) RegSetValueExA(key, "iCountry", 0, REG_SZ, reinterpret_cast<BYTE*>(saved), size);
-    RegCloseKey(key);
+    WriteProfileStringA("intl", "iCountry", saved[0] != '\0' ? saved : nullptr);
 }
 
 } // namespace

@@ -29,10 +29,8 @@ std::string TestDialog::Text(int id) const {
     return text;
 }
 
-std::string TestDialog::Caption() const {
-    char text[256] = "";
-    GetWindowTextA(dialog_, text, sizeof text);
-    return text;
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
 }
 
 void TestDialog::Paint() {

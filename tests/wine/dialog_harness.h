@@ -19,7 +19,6 @@ public:
     HWND Handle() const { return dialog_; }
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
     std::string Text(int id) const;
-    std::string Caption() const;
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
     bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool HasFocus(int id) const { return GetFocus() == Control(id); }
@@ -42,6 +41,9 @@ std::string WindowsFile(const char* name);
 
 // The position of drive C: in the process-wide drive list, or -1.
 int SlotOfDriveC();
+
+// A procedure that leaves everything to the dialog manager.
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM);
 
 // Delivers what is posted, as the modal loop would; drops quit messages.
 void PumpMessages();

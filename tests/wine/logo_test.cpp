@@ -9,10 +9,6 @@
 
 namespace {
 
-INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
 // The logo's top row is its darkest blue, its bottom row its lightest teal.
 constexpr COLORREF kTop = RGB(10, 30, 80);
 constexpr COLORREF kBottom = RGB(30, 160, 170);
@@ -21,7 +17,7 @@ TEST(Logo, FillsTheFrameInsideItsMarginAndLeavesNothingBehind) {
     ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_LOGO").c_str(), "VELKLOGO.DIB", FALSE)); // found here first
     ASSERT_TRUE(ProbeLogo());
     for (bool threeD : {false, true}) {
-        TestDialog dialog(IDD_MAIN_WIDE, Inert);
+        TestDialog dialog(IDD_MAIN_WIDE, InertDialogProc);
         dialog.Paint();
         ASSERT_TRUE(LoadLogo(dialog.Handle()));
         PaintLogo(dialog.Handle(), threeD);
