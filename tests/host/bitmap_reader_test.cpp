@@ -48,9 +48,6 @@ Bytes Pixels(uint32_t count) {
     for (uint32_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(i * 7 + 3);
     return out;
 }
-Bytes Zeros(uint32_t count) {
-    return Bytes(count, 0);
-}
 
 struct Read {
     Bytes block; // empty when the reader refused the file
@@ -58,7 +55,9 @@ struct Read {
     CountingBlocks memory;
 };
 
-void ReadFrom(const Bytes& file, Read& result, uint32_t start = 0, void (*arrange)(MemorySource&, CountingBlocks&) = nullptr) {
+using Arrange = void (*)(MemorySource&, CountingBlocks&);
+
+void ReadFrom(const Bytes& file, Read& result, uint32_t start = 0, Arrange arrange = nullptr) {
     MemorySource source(file, start);
     if (arrange != nullptr) arrange(source, result.memory);
     BlockHandle block = ReadBitmapFile(source, result.memory);
@@ -83,10 +82,10 @@ TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
     } cases[] = {
         {"no file header", small, 0, smallBlock, {8}},
         {"no pixel offset", FileHeader(0) + small, 0, smallBlock, {8}},
-        {"gap after the table", FileHeader(14 + 40 + 1024 + 5) + Info(2, 2, 8) + Table(256, 4) + Zeros(5) + Pixels(8),
+        {"gap after the table", FileHeader(14 + 40 + 1024 + 5) + Info(2, 2, 8) + Table(256, 4) + Bytes(5) + Pixels(8),
          0, smallBlock, {8}},
-        {"inside a larger file", Zeros(9) + FileHeader(14 + 1064 + 3) + Info(2, 2, 8) + Table(256, 4) + Zeros(3) +
-         Pixels(8) + Zeros(4), 9, smallBlock, {8}},
+        {"inside a larger file", Bytes(9) + FileHeader(14 + 1064 + 3) + Info(2, 2, 8) + Table(256, 4) + Bytes(3) +
+         Pixels(8) + Bytes(4), 9, smallBlock, {8}},
         {"20 colours used", Info(2, 2, 8, 0, 20) + Table(20, 4) + Pixels(8),
          0, Info(2, 2, 8, 8, 20) + Table(20, 4) + Pixels(8), {8}},
         {"24 bits", Info(2, 2, 24) + Pixels(16), 0, Info(2, 2, 24, 16, 0) + Pixels(16), {16}},
@@ -113,16 +112,16 @@ TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
 
 TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
     const Bytes valid = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
-    const struct { const char* name; Bytes file; void (*arrange)(MemorySource&, CountingBlocks&); } cases[] = {
+    const struct { const char* name; Bytes file; Arrange arrange; } cases[] = {
         {"13 bytes", Bytes(13, 'B'), nullptr},
         {"core header in a short file", Core(2, 2, 1) + Table(2, 3) + Pixels(4), nullptr},
-        {"64-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 64) + Zeros(100), nullptr},
-        {"108-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 108) + Zeros(100), nullptr},
-        {"124-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 124) + Zeros(100), nullptr},
+        {"64-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 64) + Bytes(100), nullptr},
+        {"108-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 108) + Bytes(100), nullptr},
+        {"124-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 124) + Bytes(100), nullptr},
         {"table cut short", Info(2, 2, 8) + Table(100, 4), nullptr},
         {"table that cannot be read", FileHeader(14) + Info(2, 2, 8) + Table(100, 4), // pixels in the header
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = 14 + 1064; }},
-        {"core table cut short", Core(2, 2, 8) + Zeros(28) + Table(100, 3), nullptr},
+        {"core table cut short", Core(2, 2, 8) + Bytes(28) + Table(100, 3), nullptr},
         {"pixels cut short", Info(2, 2, 24) + Pixels(15), nullptr},
         {"pixels that cannot be read", Info(2, 2, 24) + Pixels(15),
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = 56; }},
@@ -135,7 +134,7 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = UINT32_MAX; }},
         {"image larger than the file", Info(2, 2, 24, 0x40000000) + Pixels(16), nullptr},
         {"pixel offset past the end", FileHeader(0x7FFFFFFF) + valid, nullptr},
-        {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Zeros(70000), nullptr},
+        {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Bytes(70000), nullptr},
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
         {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }},
         {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }},

@@ -9,15 +9,16 @@
 #include "../../app/program.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
-#include "fake_help.h"
-#include "fake_message_box.h"
+#include "fake_prompts.h"
 
 namespace {
 
 const char kTestFile[] = "C:\\VELKTRVX.DAT";
 
-bool FileExists(const char* name) {
-    return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES;
+int64_t FileSize(const char* name) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 class MainDialog : public testing::Test {
@@ -261,12 +262,13 @@ TEST_F(MainDialog, ClosingAsksOnlyWhenATestedResultWasNotStored) {
             PumpMessages(); // the posted close
             ASSERT_EQ(recordedMessages.size(), c.asks ? 1u : 0u) << c.kind;
             if (c.asks) {
-                EXPECT_EQ(recordedMessages[0].text, "Data rate for selected hard disk still not saved\nAbort program ?");
+                EXPECT_EQ(recordedMessages[0].text,
+                          "Data rate for selected hard disk still not saved\nAbort program ?");
                 EXPECT_EQ(recordedMessages[0].flags, 0x2134u);
             }
             const bool stays = c.asks && answer == IDNO;
             EXPECT_EQ(IsWindowVisible(d_->Handle()) != FALSE, stays);
-            EXPECT_EQ(FileExists(kTestFile), stays);
+            EXPECT_EQ(FileSize(kTestFile) != -1, stays);
             EXPECT_EQ(d_->HasFocus(IDC_STORE), stays);
             ASSERT_FALSE(helpRequests.empty());
             EXPECT_EQ(helpRequests[0].command, static_cast<UINT>(HELP_QUIT));
@@ -280,15 +282,9 @@ TEST_F(MainDialog, EndSessionDeletesTheTestFilesAndStaysOpen) {
     DriveCWithTestFile();
     runFlags.testAttempted = 1;
     EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
-    EXPECT_FALSE(FileExists(kTestFile));
+    EXPECT_EQ(FileSize(kTestFile), -1);
     EXPECT_TRUE(IsWindowVisible(d_->Handle()) && recordedMessages.empty());
     EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
-}
-
-int64_t FileSize(const char* name) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {

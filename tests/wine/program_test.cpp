@@ -69,7 +69,8 @@ TEST(Program, ShowsItsMainDialogAndEndsWithExitCodeZeroFromWindows95On) {
             RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                            static_cast<DWORD>(strlen(version) + 1));
         }
-        EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveListAndTheSecondaryDialogs), 0u) << version;
+        const DWORD exitCode = RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveListAndTheSecondaryDialogs);
+        EXPECT_EQ(exitCode, 0u) << version;
     }
     RegDeleteValueA(wine, "Version");
     RegCloseKey(wine);

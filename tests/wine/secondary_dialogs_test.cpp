@@ -1,12 +1,13 @@
 // The about box and the processor test dialog from their real templates.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../../app/secondary_dialogs.h"
 #include "../../base/program_text_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
-#include "fake_help.h"
-#include "fake_message_box.h"
+#include "fake_prompts.h"
 
 namespace {
 
@@ -30,11 +31,10 @@ TEST(ProcessorTestDialog, StartShowsItsStagesAndEndsWithTheProgramCaption) {
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(IDC_START_TEST, 0), 0), TRUE);
     }
-    const std::vector<std::string> stages{"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
-                                          "Testing memory bandwidth...", "Tarvex (Durotest)"};
-    std::vector<std::string> twice = stages;
-    twice.insert(twice.end(), stages.begin(), stages.end());
-    EXPECT_EQ(captions, twice);
+    const char* const stages[] = {"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
+                                  "Testing memory bandwidth...", "Tarvex (Durotest)"};
+    ASSERT_EQ(captions.size(), 8u);
+    for (size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i], stages[i % 4]) << i;
     EXPECT_TRUE(recordedMessages.empty());
     for (int id = IDC_PROCESSOR_BAR; id <= IDC_MEMORY_VALUE; ++id) EXPECT_EQ(test.Text(id), "") << id;
 }
@@ -47,9 +47,8 @@ TEST(ProcessorTestDialog, HelpOpensTheContentsAndEveryEndReleasesIt) {
         EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(999, 0), 0), FALSE);
         EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(id, 1), 0), TRUE);
         ASSERT_EQ(helpRequests.size(), 2u);
-        EXPECT_EQ(helpRequests[0].command, static_cast<UINT>(HELP_INDEX));
-        EXPECT_EQ(helpRequests[1].command, static_cast<UINT>(HELP_QUIT));
-        EXPECT_EQ(helpRequests[1].window, test.Handle());
+        EXPECT_EQ(std::make_tuple(helpRequests[0].command, helpRequests[1].command, helpRequests[1].window),
+                  std::make_tuple(UINT{HELP_INDEX}, UINT{HELP_QUIT}, test.Handle()));
         EXPECT_FALSE(IsWindowVisible(test.Handle()));
     }
 }
