@@ -13,49 +13,34 @@
 
 namespace {
 
-class PosixDiskTest : public testing::Test {
-protected:
-    void SetUp() override {
-        char folder[] = "tvxXXXXXX"; // relative: a root path holds at most 23 characters
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        folder_ = folder;
-        std::snprintf(item_.rootPath, kRootPathSize, "%s", folder);
-        entry_.freeBytes = 1ull << 40;
-    }
-    void TearDown() override { rmdir(folder_.c_str()); }
-
-    off_t TestFileSize() const {
+TEST(PosixDiskTest, WritesTheWholeFileReadsItBackAndDeletesIt) {
+    char folder[] = "tvxXXXXXX"; // relative: a root path holds at most 23 characters
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string testFile = std::string(folder) + "/VELKTRVX.DAT";
+    const auto size = [&] {
         struct stat info {};
-        return stat((folder_ + "/VELKTRVX.DAT").c_str(), &info) == 0 ? info.st_size : -1;
-    }
-
-    std::string folder_;
-    DriveEntry entry_{};
-    DriveListItem item_{0, "", ""};
-};
-
-TEST_F(PosixDiskTest, WritesTheWholeFileReadsItBackAndDeletesIt) {
+        return stat(testFile.c_str(), &info) == 0 ? info.st_size : -1;
+    };
+    DriveTable table{};
+    DriveList list = EmptyDriveList();
+    std::snprintf(list.item[0].rootPath, kRootPathSize, "%s", folder);
     for (uint16_t board : {uint16_t{2}, uint16_t{1}}) {
         PosixTestFile file;
         PosixClock clock;
         FakePrompts prompts;
         DiskTestPlatform platform{file, clock, prompts};
+        DriveEntry& entry = table.entry[0];
+        entry.freeBytes = 1ull << 40;
         uint32_t attempted = 0;
 
-        ASSERT_EQ(RunDiskTest(platform, entry_, item_, board, attempted), 1);
+        ASSERT_EQ(RunDiskTest(platform, entry, list.item[0], board, attempted), 1);
         EXPECT_TRUE(prompts.messages.empty());
-        EXPECT_EQ(entry_.tested, 1u);
-        EXPECT_GT(entry_.writeRate, 0u);
-        EXPECT_GT(entry_.readRate, 0u);
-        EXPECT_EQ(TestFileSize(), board == 2 ? 20938752 : 20971520);
-
-        DriveTable table{};
-        table.entry[0] = entry_;
-        DriveList list = EmptyDriveList();
-        list.item[0] = item_;
+        EXPECT_TRUE(entry.tested == 1 && entry.writeRate > 0 && entry.readRate > 0);
+        EXPECT_EQ(size(), board == 2 ? 20938752 : 20971520);
         DeleteTestFiles(file, prompts, table, list);
-        EXPECT_EQ(TestFileSize(), -1);
+        EXPECT_EQ(size(), -1);
     }
+    rmdir(folder);
 }
 
 } // namespace
