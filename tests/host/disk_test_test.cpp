@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../../bench/disk_test.h"
@@ -45,10 +46,8 @@ TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpace) {
         rig.prompts.answer = c.answer;
         EXPECT_EQ(rig.Run(), c.result) << c.freeBytes;
         EXPECT_EQ(rig.prompts.messages, c.messages) << c.freeBytes;
-        EXPECT_EQ(rig.testAttempted, 1u);
-        EXPECT_EQ(rig.file.created.size(), c.result);
-        EXPECT_EQ(rig.entry.tested, c.result);
-        EXPECT_EQ(rig.file.buffersHeld, 0);
+        EXPECT_EQ(std::make_tuple(rig.testAttempted, rig.file.created.size(), rig.entry.tested, rig.file.buffersHeld),
+                  std::make_tuple(1u, size_t{c.result}, uint32_t{c.result}, 0));
     }
 }
 

@@ -46,14 +46,18 @@ Listing Fill(std::vector<FakeDrive> drives) {
     return Fill(source);
 }
 
+std::vector<FakeDrive> EveryLetter() {
+    std::vector<FakeDrive> drives;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter));
+    return drives;
+}
+
 TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
-    std::vector<FakeDrive> everyLetter;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) everyLetter.push_back(Fixed(letter));
     const struct { std::vector<FakeDrive> drives; std::vector<std::string> listed; } cases[] = {
         {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E')}, {"C:", "E:"}},
         {{Floppy('A'), Fixed('C'), Fixed('D')}, {"C:", "D:"}},
         {{Fixed('C'), Fixed('D')}, {"C:", "D:"}},
-        {everyLetter, {"C:", "D:", "E:", "F:", "G:"}},
+        {EveryLetter(), {"C:", "D:", "E:", "F:", "G:"}},
         {{Fixed('C'), {'F', kRemovable, "", 0, 0, false}}, {"C:", "F:"}}, // removable without medium
         {{Floppy('A'), {'D', kCdRom, "", 0, 0}}, {}},
     };
@@ -79,21 +83,8 @@ TEST(FillDriveTable, ShowsLabelRootAndSizesInWholeMegabytes) {
     }
 }
 
-TEST(FillDriveTable, SecondCallChangesNothing) {
-    FakeDriveSource first({Fixed('C', "ONE")});
-    FakeDriveSource second({Fixed('D', "TWO"), Fixed('E')});
-    DriveTable table{};
-    DriveList list = EmptyDriveList();
-    ASSERT_EQ(FillDriveTable(first, "free of", table, list), 1);
-    EXPECT_EQ(FillDriveTable(second, "free of", table, list), 0);
-    EXPECT_STREQ(list.item[0].text, "ONE(C:) 100MB free of 200MB");
-    EXPECT_EQ(list.item[1].text[0], '\0');
-}
-
 TEST(FillDriveTable, DriveStringsThatDoNotFitTheBufferListNothing) {
-    std::vector<FakeDrive> drives;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter));
-    FakeDriveSource source(drives);
+    FakeDriveSource source(EveryLetter());
     source.needsLargerBuffer = true;
     EXPECT_TRUE(Fill(source).rootPaths.empty());
 }

@@ -143,11 +143,7 @@ private:
     std::vector<std::string>* log_;
 };
 
-struct ShownMessage {
-    uint16_t stringId;
-    uint32_t flags;
-    bool operator==(const ShownMessage& other) const { return stringId == other.stringId && flags == other.flags; }
-};
+using ShownMessage = std::pair<uint16_t, uint32_t>; // string id, flags
 
 // Records messages, captions and cursors in the order they were shown.
 class FakePrompts final : public Prompts {

@@ -31,7 +31,6 @@ std::string SystemIni(const char* dataRate, const char* captureDrive, const char
                        "shell=Explorer.exe\r\n"
                        "; a comment the user wrote\r\n"
                        "[drivers]\r\n"
-                       "wave=mmdrv.dll\r\n"
                        "VIDC.MJPG=VideoRQ3.drv\r\n"
                        "[velkCI.DLL]\r\n"
                        "RQ7ToMemory=8000\r\n"
@@ -41,9 +40,7 @@ std::string SystemIni(const char* dataRate, const char* captureDrive, const char
            "\r\n"
            "Port=0x300\r\n"
            "[VIDEORQ3]\r\n"
-           "IRQ=10\r\n"
-           "[386Enh]\r\n"
-           "woafont=dosapp.fon\r\n";
+           "IRQ=10\r\n";
 }
 
 class ProfileFiles : public testing::Test {

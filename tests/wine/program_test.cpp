@@ -79,12 +79,7 @@ TEST(Program, ShowsItsMainDialogAndEndsWithExitCodeZeroFromWindows95On) {
 // A user's run: drive C:, Start test, the results, Store where a board was found.
 void TestsDriveC(HWND dialog) {
     HWND list = GetDlgItem(dialog, 12);
-    const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char text[64] = "";
-        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        if (std::string(text).find("(C:)") != std::string::npos) SendMessageA(list, CB_SETCURSEL, i, 0);
-    }
+    SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)")); // no label
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     PostMessageA(dialog, WM_COMMAND, 71, 0);
     char rate[32] = "";
