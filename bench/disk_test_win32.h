@@ -1,4 +1,4 @@
-// The disk test's platform on Win32: unbuffered file, tick count, dialog prompts.
+// The disk test's platform on Win32: unbuffered file, performance counter, dialog prompts.
 #ifndef TARVEX_BENCH_DISK_TEST_WIN32_H
 #define TARVEX_BENCH_DISK_TEST_WIN32_H
 
