@@ -112,20 +112,26 @@ TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
 
 TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
     const Bytes valid = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
-    const struct { const char* name; Bytes file; Arrange arrange; } cases[] = {
+    const Arrange failSeek = [](MemorySource& s, CountingBlocks&) { s.failSeek = true; };
+    // Files whose declared sizes the file does not hold are refused before anything is allocated.
+    const struct { const char* name; Bytes file; Arrange arrange; bool allocates = false; } cases[] = {
         {"13 bytes", Bytes(13, 'B'), nullptr},
-        {"core header in a short file", Core(2, 2, 1) + Table(2, 3) + Pixels(4), nullptr},
+        {"whole core bitmap in under 40 bytes", Core(2, 2, 1) + Table(2, 3) + Pixels(8), nullptr},
         {"64-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 64) + Bytes(100), nullptr},
         {"108-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 108) + Bytes(100), nullptr},
         {"124-byte header", Info(2, 2, 24, 0, 0, 0, 0, 0, 124) + Bytes(100), nullptr},
-        {"table cut short", Info(2, 2, 8) + Table(100, 4), nullptr},
-        {"table that cannot be read", FileHeader(14) + Info(2, 2, 8) + Table(100, 4), // pixels in the header
-         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 14 + 1064; }},
+        {"table cut short", FileHeader(14) + Info(2, 2, 8) + Table(100, 4), nullptr}, // pixels in the header
+        {"table that cannot be read", FileHeader(14) + Info(0, 0, 8) + Table(100, 4),
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 14 + 1064; }, true},
         {"core table cut short", Core(2, 2, 8) + Bytes(28) + Table(100, 3), nullptr},
         {"pixels cut short", Info(2, 2, 24) + Pixels(15), nullptr},
         {"pixels that cannot be read", Info(2, 2, 24) + Pixels(15),
-         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 56; }},
-        {"seek fails", valid, [](MemorySource& s, CountingBlocks&) { s.failSeek = true; }},
+         [](MemorySource& s, CountingBlocks&) { s.pretendSize = 56; }, true},
+        {"seek back to the start fails", valid, failSeek},
+        {"seek behind the core header fails", FileHeader(0) + Core(2, 2, 1) + Table(2, 3) + Pixels(8) + Bytes(20),
+         failSeek},
+        {"seek to the pixels fails", FileHeader(14 + 1064 + 3) + Info(2, 2, 8) + Table(256, 4) + Bytes(3) + Pixels(8),
+         failSeek, true},
         {"top-down without image size", Info(0, -2, 24) + Pixels(16), nullptr},
         {"negative width without image size", Info(-1, 0, 1) + Pixels(16), nullptr},
         {"rows beyond 32 bits", Info(0x40000000, 0x40000000, 128) + Pixels(16), nullptr}, // 2^64 bytes in all
@@ -136,19 +142,16 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"pixel offset past the end", FileHeader(0x7FFFFFFF) + valid, nullptr},
         {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Bytes(70000), nullptr},
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
-        {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }},
-        {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }},
+        {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }, true},
+        {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }, true},
     };
     for (const auto& c : cases) {
         Read read;
         ReadFrom(c.file, read, 0, c.arrange);
         EXPECT_TRUE(read.block.empty()) << c.name;
         EXPECT_TRUE(read.memory.live.empty()) << c.name;
+        EXPECT_EQ(read.memory.mostAsked != 0, c.allocates) << c.name;
     }
-    // A file that declares more than it holds is refused before anything is allocated for it.
-    Read read;
-    ReadFrom(Info(2, 2, 24, 0x40000000) + Pixels(16), read);
-    EXPECT_EQ(read.memory.mostAsked, 0u);
 }
 
 TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {

@@ -14,7 +14,7 @@ public:
     explicit MemorySource(std::vector<uint8_t> bytes, uint32_t start = 0) : bytes_(std::move(bytes)), at_(start) {}
 
     std::vector<uint32_t> reads; // the size every read asked for
-    bool failSeek = false;
+    bool failSeek = false; // seeks move, but report failure, so that only the report can stop the reader
     uint32_t pretendSize = 0; // when set, the file claims this size, but reads end with its bytes
 
     uint32_t Read(void* destination, uint32_t count) override {
@@ -26,9 +26,8 @@ public:
         return read;
     }
     bool Seek(uint32_t position) override {
-        if (failSeek) return false;
         at_ = position;
-        return true;
+        return !failSeek;
     }
     bool Position(uint32_t& position) override {
         position = at_;
