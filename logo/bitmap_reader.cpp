@@ -65,7 +65,7 @@ BitmapInfoHeader FromCoreHeader(const uint8_t* core, uint16_t colours) {
 // image has no such size or its size does not fit 32 bits.
 bool ComputeImageSize(const BitmapInfoHeader& h, uint32_t& size) {
     if (h.biWidth < 0 || h.biHeight < 0) return false;
-    const uint64_t bytesPerRow = (uint64_t{h.biBitCount} * static_cast<uint32_t>(h.biWidth) + 31) / 32 * 4;
+    const uint64_t bytesPerRow = BytesPerRow(h);
     if (bytesPerRow > UINT32_MAX) return false;
     const uint64_t image = bytesPerRow * static_cast<uint32_t>(h.biHeight);
     if (image > UINT32_MAX) return false;
@@ -143,6 +143,10 @@ BitmapInfoHeader DecodeInfoHeader(const uint8_t* b) {
                             Load16(b + 12),  Load16(b + 14),                       Load32(b + 16),
                             Load32(b + 20),  static_cast<int32_t>(Load32(b + 24)), static_cast<int32_t>(Load32(b + 28)),
                             Load32(b + 32),  Load32(b + 36)};
+}
+
+uint64_t BytesPerRow(const BitmapInfoHeader& h) {
+    return (uint64_t{h.biBitCount} * static_cast<uint32_t>(h.biWidth) + 31) / 32 * 4;
 }
 
 uint16_t BitmapColorCount(const uint8_t* header) {

@@ -60,6 +60,8 @@ constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kChunkSize = 32768; // the most one read of the pixel array asks for
 
 BitmapInfoHeader DecodeInfoHeader(const uint8_t* bytes);
+// A row's bits made up to whole 32-bit words; the width is taken as unsigned.
+uint64_t BytesPerRow(const BitmapInfoHeader& header);
 
 // The colour table's entries and bytes for a header of either form, as stored.
 uint16_t BitmapColorCount(const uint8_t* header);

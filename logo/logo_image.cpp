@@ -6,12 +6,20 @@ namespace {
 
 constexpr uint32_t kUncompressed = 0;
 constexpr uint32_t kBitFields = 3;
-constexpr uint32_t kMaskBytes = 12; // red, green and blue masks behind the header
+constexpr uint32_t kMaskBytes = 12; // the red, green and blue masks
 
 // Red runs fastest, then green, then blue, each in even steps.
 PaletteColour FixedColour(uint32_t i) {
     return PaletteColour{static_cast<uint8_t>(i % 8 * 32), static_cast<uint8_t>(i / 8 % 8 * 32),
                          static_cast<uint8_t>(i / 64 * 64), 0};
+}
+
+// For any other depth the platform's reading of the block is not known.
+bool DrawableDepth(uint16_t bitCount) {
+    switch (bitCount) {
+    case 1: case 4: case 8: case 16: case 24: case 32: return true;
+    default: return false;
+    }
 }
 
 } // namespace
@@ -28,24 +36,23 @@ void FillPalette(const uint8_t* block, PaletteColour* entries) {
         for (uint32_t i = 0; i < kFixedPaletteSize; ++i) entries[i] = FixedColour(i);
         return;
     }
-    const uint32_t size = DecodeInfoHeader(block).biSize;
-    const uint32_t step = size == kCoreHeaderSize ? 3 : 4;
-    const uint8_t* table = block + size;
+    const uint8_t* table = block + kInfoHeaderSize; // the reader's blocks have 4-byte entries
     for (uint32_t i = 0; i < colours; ++i) {
-        const uint8_t* entry = table + step * i; // blue, green, red
+        const uint8_t* entry = table + 4 * i; // blue, green, red
         entries[i] = PaletteColour{entry[2], entry[1], entry[0], 0};
     }
 }
 
 bool BlockHoldsPixels(const uint8_t* block) {
-    const uint32_t blockSize = BitmapBlockSize(block);
     const BitmapInfoHeader h = DecodeInfoHeader(block);
     if (h.biCompression != kUncompressed && h.biCompression != kBitFields) return false;
-    if (h.biCompression == kBitFields && blockSize < kInfoHeaderSize + kMaskBytes) return false;
-    if (h.biWidth < 0) return false;
-    const uint64_t stride = (uint64_t{h.biBitCount} * static_cast<uint32_t>(h.biWidth) + 31) / 32 * 4;
-    const uint64_t rows = h.biHeight < 0 ? static_cast<uint64_t>(-int64_t{h.biHeight}) : uint64_t(h.biHeight);
+    if (!DrawableDepth(h.biBitCount)) return false;
+    const uint64_t blockSize = BitmapBlockSize(block);
     const uint64_t pixelsAt = uint64_t{h.biSize} + BitmapColorTableSize(block);
-    if (pixelsAt > blockSize) return false;
+    // The platform takes the masks where the colour table starts, and any table behind them.
+    const uint64_t masks = h.biCompression == kBitFields ? kMaskBytes : 0;
+    if (pixelsAt + masks > blockSize) return false;
+    const uint64_t stride = BytesPerRow(h); // a negative width makes a row no block holds
+    const uint64_t rows = h.biHeight < 0 ? static_cast<uint64_t>(-int64_t{h.biHeight}) : uint64_t(h.biHeight);
     return stride == 0 || rows <= (blockSize - pixelsAt) / stride;
 }

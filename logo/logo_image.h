@@ -24,7 +24,7 @@ void FillPalette(const uint8_t* block, PaletteColour* entries);
 
 // Whether the reader's block holds the pixels the platform reads for its
 // header: rows of whole 32-bit words over the whole height, uncompressed or
-// with bit-field masks; other compressions are refused.
+// with bit-field masks; other compressions and unknown depths are refused.
 bool BlockHoldsPixels(const uint8_t* block);
 
 #endif

@@ -10,15 +10,22 @@
 
 namespace {
 
-// Reads every byte the platform would read for the device bitmap.
-uint32_t TouchPixels(const uint8_t* block) {
+// Reads every byte the platform may read for the device bitmap: the masks
+// where the colour table starts, the table's entries used (at most 256, or
+// all of the depth's when none are given), and the rows of pixels.
+volatile uint32_t touched; // so that the reads are not optimised away
+
+uint32_t TouchWhatThePlatformReads(const uint8_t* block) {
     const BitmapInfoHeader h = DecodeInfoHeader(block);
+    const uint32_t used = h.biClrUsed < 256 ? h.biClrUsed : 256;
+    const uint32_t entries = used != 0 || h.biBitCount > 8 ? used : 1u << h.biBitCount;
+    const uint32_t infoBytes = 4 * entries + (h.biCompression == 3 ? 12 : 0);
     const uint64_t stride = (uint64_t{h.biBitCount} * static_cast<uint32_t>(h.biWidth) + 31) / 32 * 4;
     const uint64_t rows = h.biHeight < 0 ? static_cast<uint64_t>(-int64_t{h.biHeight}) : uint64_t(h.biHeight);
     const uint8_t* pixels = block + h.biSize + BitmapColorTableSize(block);
     uint32_t sum = 0;
+    for (uint32_t i = 0; i < infoBytes; ++i) sum += block[h.biSize + i];
     for (uint64_t i = 0; i < stride * rows; ++i) sum += pixels[i];
-    if (h.biCompression == 3) sum += block[h.biSize + 11]; // the last byte of the bit-field masks
     return sum;
 }
 
@@ -33,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (memory.live.at(block) != BitmapBlockSize(bytes)) std::abort();
         std::vector<PaletteColour> palette(PaletteSize(bytes));
         if (!palette.empty()) FillPalette(bytes, palette.data());
-        if (BlockHoldsPixels(bytes)) TouchPixels(bytes);
+        if (BlockHoldsPixels(bytes)) touched = TouchWhatThePlatformReads(bytes);
         memory.Release(block);
     }
     if (!memory.live.empty()) std::abort();
