@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's logo, resources/VELKLOGO.DIB: 150 x 276 pixels, 8 bits
 with a 256-entry colour table, in the bitmap file format. A spinning platter
-with speed lines over a deep blue to teal ramp, and the maker's V below it.
+with speed lines over a deep blue to teal ramp, and a large V below it.
 Run it after changing the drawing; the file it writes is committed."""
 import math
 import os
@@ -49,7 +49,7 @@ def draw():
         for x in range(4, 4 + length):
             if (x + 3 * i) % 9 < 6:
                 pixels[y][x] = pixels[y + 1][x] = WHITE
-    # The maker's V.
+    # The V below the platter.
     for y in range(176, 256):
         t = (y - 176) / 79
         half = int(44 * (1 - t)) + 3
