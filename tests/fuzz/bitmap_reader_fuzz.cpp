@@ -10,11 +10,11 @@
 
 namespace {
 
+volatile uint32_t touched; // so that the reads are not optimised away
+
 // Reads every byte the platform may read for the device bitmap: the masks
 // where the colour table starts, the table's entries used (at most 256, or
 // all of the depth's when none are given), and the rows of pixels.
-volatile uint32_t touched; // so that the reads are not optimised away
-
 uint32_t TouchWhatThePlatformReads(const uint8_t* block) {
     const BitmapInfoHeader h = DecodeInfoHeader(block);
     const uint32_t used = h.biClrUsed < 256 ? h.biClrUsed : 256;
