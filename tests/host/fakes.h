@@ -85,6 +85,7 @@ public:
     std::vector<uint32_t> readSizes;
     int buffersHeld = 0;
     bool open = false;
+    std::vector<std::string>* log = nullptr; // gets "close", beside what the prompts log
 
     void* AllocateBuffer(uint32_t size) override {
         if (failAllocation) return nullptr;
@@ -118,7 +119,10 @@ public:
         moved = size;
         return true;
     }
-    void Close() override { open = false; }
+    void Close() override {
+        open = false;
+        if (log != nullptr) log->push_back("close");
+    }
     void Delete(const char* name) override { deleted.push_back(name); }
 
 private:
