@@ -36,7 +36,7 @@ TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpace) {
     const struct { uint64_t freeBytes; int answer; uint16_t result; std::vector<ShownMessage> messages; } cases[] = {
         {20971519, 1, 0, {{35, 0x30}}},
         {20971520, 1, 1, {{36, 0x2031}}},
-        {41943039, 2, 0, {{36, 0x2031}}},
+        {41943039, 2, 0, {{36, 0x2031}}}, // cancelled
         {41943040, 2, 1, {}},
         {4 * 1024 * kMb + 10 * kMb, 2, 1, {}},
     };

@@ -119,10 +119,7 @@ public:
         moved = size;
         return true;
     }
-    void Close() override {
-        open = false;
-        if (log != nullptr) log->push_back("close");
-    }
+    void Close() override { open = false; if (log != nullptr) log->push_back("close"); }
     void Delete(const char* name) override { deleted.push_back(name); }
 
 private:
