@@ -89,7 +89,9 @@ int main(int argc, char** argv) {
                 folder);
     timespec resolution{};
     clock_getres(CLOCK_MONOTONIC, &resolution);
-    std::printf("clock: CLOCK_MONOTONIC, resolution %ld ns, read in microseconds\n", resolution.tv_nsec);
+    const long long tickNs = resolution.tv_sec * 1000000000LL + resolution.tv_nsec;
+    std::printf("clock: CLOCK_MONOTONIC at %lld Hz (resolution %lld ns), read in microseconds\n",
+                1000000000LL / tickNs, tickNs);
 
     PosixTestFile file;
     PosixClock clock;
