@@ -65,22 +65,4 @@ TEST(PerformanceClock, CountsMicrosecondsFinerThanTheTick) {
     EXPECT_LT(finest, 1000u);
 }
 
-TEST(RunDiskTest, TimesBothPhasesOnDriveCWithinTheWholeTest) {
-    FilledCount();
-    const int c = SlotOfDriveC();
-    ASSERT_GE(c, 0);
-    DriveEntry& entry = driveTable.entry[c];
-    PerformanceClock clock;
-    uint32_t attempted = 0;
-    const uint64_t start = clock.Microseconds();
-    ASSERT_EQ(RunDiskTest(nullptr, entry, driveList.item[c], kIsaBoard, attempted) + entry.tested, 2u);
-    const uint64_t whole = clock.Microseconds() - start;
-    DeleteTestFiles(nullptr, driveTable, driveList);
-    // A rate r stands for a phase longer than the numerator over r + 1: both phases
-    // fit in the whole test, and neither moved 20 MB faster than memory can (100 GB/s).
-    const uint64_t numerator = uint64_t{20480000} * 1000;
-    EXPECT_LT(numerator / (entry.writeRate + uint64_t{1}) + numerator / (entry.readRate + uint64_t{1}), whole);
-    EXPECT_LT(std::max(entry.writeRate, entry.readRate), 100000000u) << entry.writeRate << ' ' << entry.readRate;
-}
-
 } // namespace
