@@ -198,8 +198,9 @@ BlockHandle ReadBitmapFile(ByteSource& file, BlockMemory& memory) {
     uint8_t header[kInfoHeaderSize];
     if (GetBitmapHeader(memory, block, header) == 0) return nullptr;
     const uint32_t pixelsAt = kInfoHeaderSize + BitmapColorTableSize(header);
-    const uint32_t imageSize = BitmapBlockSize(header) - pixelsAt;
-    BlockHandle enlarged = memory.Enlarge(block, pixelsAt + imageSize);
+    const uint32_t blockSize = BitmapBlockSize(header);
+    const uint32_t imageSize = blockSize - pixelsAt;
+    BlockHandle enlarged = memory.Enlarge(block, blockSize);
     if (enlarged == nullptr) {
         memory.Release(block);
         return nullptr;

@@ -20,6 +20,7 @@ uint32_t TouchWhatThePlatformReads(const uint8_t* block) {
     const uint32_t used = h.biClrUsed < 256 ? h.biClrUsed : 256;
     const uint32_t entries = used != 0 || h.biBitCount > 8 ? used : 1u << h.biBitCount;
     const uint32_t infoBytes = 4 * entries + (h.biCompression == 3 ? 12 : 0);
+    // Row length worked out here, not by the reader, so that a wrong one there shows.
     const uint64_t stride = (uint64_t{h.biBitCount} * static_cast<uint32_t>(h.biWidth) + 31) / 32 * 4;
     const uint64_t rows = h.biHeight < 0 ? static_cast<uint64_t>(-int64_t{h.biHeight}) : uint64_t(h.biHeight);
     const uint8_t* pixels = block + h.biSize + BitmapColorTableSize(block);
