@@ -1,77 +1,171 @@
+// The disk test against a stand-in for the file, the clock and the user, for
+// the failures a real drive cannot produce on demand; and a real test through
+// the POSIX test file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <deque>
+#include <map>
 #include <string>
 #include <tuple>
-#include <vector>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../../bench/disk_test.h"
-#include "fakes.h"
+#include "../../bench/test_file_posix.h"
 
 namespace {
 
-constexpr uint16_t kIsa = 1;
-constexpr uint16_t kPci = 2;
-constexpr uint64_t kMb = 1 << 20;
-const std::string kTestFile = "D:\\VELKTRVX.DAT";
+// Logs all that is done with it in one line, a repeated event counted
+// ("write 32768 x640"); fails the event named in fail at its failAt-th time.
+class FakePlatform final : public TestFile, public Clock, public Prompts {
+public:
+    std::string log;
+    std::deque<uint64_t> readings{0}; // the last one is kept giving
+    int answer = 1;                   // IDOK
+    std::string fail;                 // "buffer", "create", "open", "write" or "read"
+    uint32_t failAt = 1;
+    bool shortMove = false;           // the failing transfer goes through, one sector short
 
-// One drive "D:" with plenty of room, and the fakes around it; the clock's
-// readings and the closing of the file are logged among the prompts.
-struct Rig {
-    FakeTestFile file;
-    FakePrompts prompts;
-    FakeClock clock;
-    DiskTestPlatform platform{file, clock, prompts};
-    DriveEntry entry{};
-    DriveListItem item{1, "DATA(D:) 999MB free of 999MB", "D:"};
-    uint32_t testAttempted = 0;
-
-    explicit Rig(std::deque<uint64_t> microseconds = {0}) : clock(std::move(microseconds), &prompts.events) {
-        entry.freeBytes = 999 * kMb;
-        file.log = &prompts.events;
+    void* AllocateBuffer(uint32_t size) override { return Did("buffer " + std::to_string(size)) ? this : nullptr; }
+    void FreeBuffer(void*) override { Did("free"); }
+    bool CreateForWriting(const char* name) override { return Did(std::string("create ") + name); }
+    bool OpenForReading(const char* name) override { return Did(std::string("open ") + name); }
+    bool Write(const void*, uint32_t size, uint32_t& moved) override { return Move("write", size, moved); }
+    bool Read(void*, uint32_t size, uint32_t& moved) override { return Move("read", size, moved); }
+    void Close() override { Did("close"); }
+    void Delete(const char* name) override { Did(std::string("delete ") + name); }
+    uint64_t Microseconds() override {
+        Did("clock");
+        const uint64_t now = readings.front();
+        if (readings.size() > 1) readings.pop_front();
+        return now;
     }
-    uint16_t Run(uint16_t boardType = kIsa) { return RunDiskTest(platform, entry, item, boardType, testAttempted); }
+    int Message(uint16_t id, uint32_t flags) override { Did("message " + std::to_string(id) + "/" + std::to_string(flags)); return answer; }
+    void Caption(uint16_t id) override { Did("caption " + std::to_string(id)); }
+    void WaitCursor(bool wait) override { Did(wait ? "wait" : "arrow"); }
+
+private:
+    bool Move(const std::string& what, uint32_t size, uint32_t& moved) {
+        const bool ok = Did(what + " " + std::to_string(size));
+        moved = ok || !shortMove ? size : size - 512;
+        return ok || shortMove;
+    }
+    // Logs the event; false when it is the one to fail.
+    bool Did(const std::string& event) {
+        if (event == last_) {
+            log.resize(log.size() - suffix_.size());
+            suffix_ = " x" + std::to_string(++repeats_);
+            log += suffix_;
+        } else {
+            log += (log.empty() ? "" : ", ") + event;
+            last_ = event, suffix_.clear(), repeats_ = 1;
+        }
+        const std::string name = event.substr(0, event.find(' '));
+        return !(name == fail && ++count_[name] == failAt);
+    }
+
+    std::string last_, suffix_;
+    int repeats_ = 0;
+    std::map<std::string, uint32_t> count_;
 };
 
-TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpace) {
-    const struct { uint64_t freeBytes; int answer; uint16_t result; std::vector<ShownMessage> messages; } cases[] = {
-        {20971519, 1, 0, {{35, 0x30}}},
-        {20971520, 1, 1, {{36, 0x2031}}},
-        {41943039, 2, 0, {{36, 0x2031}}}, // cancelled
-        {41943040, 2, 1, {}},
-        {4 * 1024 * kMb + 10 * kMb, 2, 1, {}},
+const std::string kFile = "D:\\VELKTRVX.DAT";
+std::string Phase(const std::string& open, int caption, const std::string& move) {
+    return open + " " + kFile + ", caption " + std::to_string(caption) + ", wait, clock, " + move +
+           ", clock, arrow, caption 11, close";
+}
+std::string Passing(uint32_t size, int count) {
+    const std::string blocks = std::to_string(size) + " x" + std::to_string(count);
+    return "buffer " + std::to_string(size) + ", " + Phase("create", 30, "write " + blocks) + ", " +
+           Phase("open", 31, "read " + blocks) + ", free";
+}
+const std::string kIsaTest = Passing(32768, 640);
+
+struct Outcome {
+    uint16_t result;
+    DriveEntry entry{};
+    uint32_t attempted = 0;
+};
+
+Outcome RunOn(FakePlatform& fake, uint16_t board = 1, uint64_t freeBytes = 999 << 20, uint32_t testedBefore = 0) {
+    DiskTestPlatform platform{fake, fake, fake};
+    Outcome run{};
+    run.entry = DriveEntry{testedBefore, freeBytes, 3, 11, 22, 0, 0, 0, 0};
+    const DriveListItem item{1, "DATA(D:) 999MB free of 999MB", "D:"};
+    run.result = RunDiskTest(platform, run.entry, item, board, run.attempted);
+    return run;
+}
+
+TEST(RunDiskTest, RefusesWarnsOrGoesOnByTheFreeSpaceAndMovesEveryBlock) {
+    const struct { uint16_t board; uint64_t freeBytes; int answer; uint16_t result; std::string log; } cases[] = {
+        {1, 20971519, 1, 0, "message 35/48"},
+        {1, 20971520, 1, 1, "message 36/8241, " + kIsaTest},
+        {1, 41943039, 2, 0, "message 36/8241"}, // cancelled
+        {1, 41943040, 2, 1, kIsaTest},
+        {1, (4ull << 30) + (10 << 20), 2, 1, kIsaTest}, // beyond 32 bits
+        {2, 1ull << 40, 1, 1, Passing(98304, 213)},
+        {3, 1ull << 40, 1, 1, kIsaTest},
     };
     for (const auto& c : cases) {
-        Rig rig;
-        rig.entry.freeBytes = c.freeBytes;
-        rig.prompts.answer = c.answer;
-        EXPECT_EQ(rig.Run(), c.result) << c.freeBytes;
-        EXPECT_EQ(rig.prompts.messages, c.messages) << c.freeBytes;
-        EXPECT_EQ(std::make_tuple(rig.testAttempted, rig.file.created.size(), rig.entry.tested, rig.file.buffersHeld),
-                  std::make_tuple(1u, size_t{c.result}, uint32_t{c.result}, 0));
+        FakePlatform fake;
+        fake.answer = c.answer;
+        const Outcome run = RunOn(fake, c.board, c.freeBytes);
+        EXPECT_EQ(run.result, c.result) << c.freeBytes;
+        EXPECT_EQ(fake.log, c.log);
+        EXPECT_EQ(run.attempted + run.entry.tested + run.entry.testFileCreated, 1u + 2 * c.result);
     }
 }
 
-TEST(RunDiskTest, WritesThenReadsEveryBlockTimingOnlyTheTransfers) {
-    const struct {
-        uint16_t board; uint32_t blockSize, blockCount;
-    } cases[] = {{kIsa, 32768, 640}, {kPci, 98304, 213}, {3, 32768, 640}};
+TEST(RunDiskTest, AFailureShowsOneMessageStopsAndKeepsTheFiguresOfTheTestBefore) {
+    const std::string create = "buffer 32768, create " + kFile + ", caption 30, wait, clock, ";
+    const std::string written = create + "write 32768 x640, clock, arrow, caption 11, close, ";
+    const struct { std::string fail; uint32_t at; bool shortMove; uint16_t result; std::string log; } cases[] = {
+        {"buffer", 1, false, 0, "buffer 32768, message 10/8208"},
+        {"create", 1, false, 0, "buffer 32768, create " + kFile + ", message 34/16, free"},
+        {"write", 100, false, 1, create + "write 32768 x100, clock, message 34/16, arrow, caption 11, close, free"},
+        {"write", 3, true, 1, create + "write 32768 x3, clock, message 34/16, arrow, caption 11, close, free"},
+        {"open", 1, false, 0, written + "open " + kFile + ", message 34/16, free"},
+        {"read", 7, false, 1, written + "open " + kFile + ", caption 31, wait, clock, read 32768 x7, clock, "
+                                        "message 34/16, arrow, caption 11, close, free"},
+    };
     for (const auto& c : cases) {
-        Rig rig;
-        ASSERT_EQ(rig.Run(c.board), 1);
-        EXPECT_EQ(rig.file.created, std::vector<std::string>{kTestFile});
-        EXPECT_EQ(rig.file.opened, std::vector<std::string>{kTestFile});
-        EXPECT_EQ(rig.file.writeSizes, std::vector<uint32_t>(c.blockCount, c.blockSize)) << c.board;
-        EXPECT_EQ(rig.file.readSizes, std::vector<uint32_t>(c.blockCount, c.blockSize)) << c.board;
-        EXPECT_TRUE(!rig.file.open && rig.file.buffersHeld == 0 && rig.entry.tested == 1);
-        const std::vector<std::string> events{"caption 30", "wait", "clock", "clock", "arrow", "caption 11", "close",
-                                              "caption 31", "wait", "clock", "clock", "arrow", "caption 11", "close"};
-        EXPECT_EQ(rig.prompts.events, events);
+        for (uint32_t testedBefore : {0u, 1u}) {
+            FakePlatform fake;
+            fake.fail = c.fail;
+            fake.failAt = c.at;
+            fake.shortMove = c.shortMove;
+            const Outcome run = RunOn(fake, 1, 999 << 20, testedBefore);
+            EXPECT_EQ(run.result, c.result) << c.fail;
+            EXPECT_EQ(fake.log, c.log);
+            EXPECT_EQ(std::make_tuple(run.attempted, run.entry.tested, run.entry.writeRate, run.entry.readRate),
+                      std::make_tuple(1u, testedBefore, 11u, 22u));
+            EXPECT_EQ(run.entry.testFileCreated, uint32_t{c.log.find(", caption 30") != std::string::npos});
+        }
+    }
+}
+
+TEST(RunDiskTest, RatesFollowTheClockOfEachPhase) {
+    const struct {
+        uint16_t board; std::deque<uint64_t> microseconds; // write start, write end, read start, read end
+        uint32_t writeRate, readRate;
+    } cases[] = {
+        {2, {0, 5000000, 5000000, 10000000}, 4089, 4089},
+        {1, {0, 4000000, 4000000, 6000000}, 5120, 10240},
+        {1, {0, 20500, 20500, 41000}, 999024, 999024},
+        {1, {UINT64_MAX - 999, 7000, 0, 1}, 2560000, UINT32_MAX}, // the count wraps
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        fake.readings = c.microseconds;
+        const Outcome run = RunOn(fake, c.board);
+        EXPECT_EQ(std::make_pair(run.entry.writeRate, run.entry.readRate), std::make_pair(c.writeRate, c.readRate));
     }
 }
 
 TEST(PhaseRate, IsTheOldMillisecondFigureOverWholeMillisecondsAndFinerBelow) {
     for (uint32_t numerator : {20480000u, 20448000u}) {
-        for (uint64_t ms : {1u, 2u, 7u, 21u, 23u, 50u, 1000u, 5000u, 8000u, 65535u, 4294967295u}) {
+        for (uint64_t ms : {1u, 7u, 23u, 1000u, 8000u, 65535u, 4294967295u}) {
             EXPECT_EQ(PhaseRate(numerator, ms * 1000), numerator / ms) << numerator << ' ' << ms;
         }
     }
@@ -82,79 +176,44 @@ TEST(PhaseRate, IsTheOldMillisecondFigureOverWholeMillisecondsAndFinerBelow) {
     EXPECT_EQ(PhaseRate(1000, 0), 1000000u); // no time at all counts as one microsecond
 }
 
-TEST(RunDiskTest, RatesFollowTheClockOfEachPhase) {
-    const struct {
-        uint16_t board; std::deque<uint64_t> microseconds; // write start, write end, read start, read end
-        uint32_t writeRate, readRate;
-    } cases[] = {
-        {kPci, {0, 5000000, 5000000, 10000000}, 4089, 4089},
-        {kIsa, {0, 4000000, 4000000, 6000000}, 5120, 10240},
-        {kIsa, {0, 20500, 20500, 41000}, 999024, 999024},
-        {kIsa, {UINT64_MAX - 999, 7000, 0, 1}, 2560000, UINT32_MAX}, // the count wraps
-    };
-    for (const auto& c : cases) {
-        Rig rig(c.microseconds);
-        ASSERT_EQ(rig.Run(c.board), 1);
-        EXPECT_EQ(rig.entry.writeRate, c.writeRate) << c.microseconds[1];
-        EXPECT_EQ(rig.entry.readRate, c.readRate) << c.microseconds[1];
-    }
-}
-
-TEST(RunDiskTest, AFailureShowsOneMessageAndKeepsTheFiguresOfTheTestBefore) {
-    const struct {
-        void (*arrange)(FakeTestFile&); uint16_t result; std::vector<ShownMessage> messages; bool fileCreated;
-    } cases[] = {
-        {[](FakeTestFile& f) { f.failAllocation = true; }, 0, {{10, 0x2010}}, false},
-        {[](FakeTestFile& f) { f.failCreate = true; }, 0, {{34, 0x10}}, false},
-        {[](FakeTestFile& f) { f.shortWriteAt = 3; }, 1, {{34, 0x10}}, true},
-        {[](FakeTestFile& f) { f.failOpenForReading = true; }, 0, {{34, 0x10}}, true},
-        {[](FakeTestFile& f) { f.failReadAt = 7; }, 1, {{34, 0x10}}, true},
-    };
-    for (const auto& c : cases) {
-        for (uint32_t testedBefore : {0u, 1u}) {
-            Rig rig;
-            rig.entry.tested = testedBefore;
-            rig.entry.writeRate = 11;
-            rig.entry.readRate = 22;
-            c.arrange(rig.file);
-
-            EXPECT_EQ(rig.Run(), c.result);
-            EXPECT_EQ(rig.prompts.messages, c.messages);
-            EXPECT_EQ(rig.testAttempted, 1u);
-            EXPECT_EQ(std::make_tuple(rig.entry.tested, rig.entry.writeRate, rig.entry.readRate),
-                      std::make_tuple(testedBefore, 11u, 22u));
-            EXPECT_EQ(rig.entry.testFileCreated, c.fileCreated ? 1u : 0u);
-            EXPECT_TRUE(rig.file.buffersHeld == 0 && !rig.file.open);
-        }
-    }
-}
-
-TEST(RunDiskTest, StopsWritingAtTheFailedBlockAndStopsTheClockBeforeTheMessage) {
-    Rig rig;
-    rig.file.failWriteAt = 100;
-    ASSERT_EQ(rig.Run(), 1);
-    EXPECT_EQ(rig.file.writeSizes.size(), 100u);
-    EXPECT_TRUE(rig.file.readSizes.empty());
-    const std::vector<std::string> events{"caption 30", "wait", "clock", "clock", "message 34", "arrow", "caption 11",
-                                          "close"};
-    EXPECT_EQ(rig.prompts.events, events);
-}
-
-TEST(DeleteTestFiles, DeletesTheFileOfEveryDriveThatGotOne) {
+TEST(DeleteTestFiles, DeletesTheFileOfEveryDriveThatGotOneAndARealTestsFile) {
     DriveTable table{};
     DriveList list = EmptyDriveList();
     const char* roots[kDriveSlots] = {"C:", "E:", "F:", "G:", "H:"};
     for (uint16_t i = 0; i < kDriveSlots; ++i) std::snprintf(list.item[i].rootPath, kRootPathSize, "%s", roots[i]);
     for (uint16_t i : {0, 1, 3, 4}) table.entry[i].testFileCreated = 1;
     table.entry[2].tested = 1; // tested in an earlier run: its file is gone
+    FakePlatform fake;
+    DeleteTestFiles(fake, fake, table, list);
+    EXPECT_EQ(fake.log, "caption 32, wait, delete C:\\VELKTRVX.DAT, delete E:\\VELKTRVX.DAT, "
+                        "delete G:\\VELKTRVX.DAT, delete H:\\VELKTRVX.DAT, arrow, caption 11");
 
-    FakeTestFile file;
-    FakePrompts prompts;
-    DeleteTestFiles(file, prompts, table, list);
-    const std::vector<std::string> deleted{"C:\\VELKTRVX.DAT", "E:\\VELKTRVX.DAT", "G:\\VELKTRVX.DAT",
-                                           "H:\\VELKTRVX.DAT"};
-    EXPECT_EQ(file.deleted, deleted);
-    EXPECT_EQ(prompts.events, (std::vector<std::string>{"caption 32", "wait", "arrow", "caption 11"}));
+    // A real test, unbuffered, in a folder beside the tests (a root path holds at most 23 characters).
+    char folder[] = "tvxXXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    std::snprintf(list.item[0].rootPath, kRootPathSize, "%s", folder);
+    const std::string testFile = std::string(folder) + "/VELKTRVX.DAT";
+    const auto size = [&] {
+        struct stat info {};
+        return stat(testFile.c_str(), &info) == 0 ? info.st_size : -1;
+    };
+    for (uint16_t board : {1, 2}) { // the larger file first: the smaller must replace it
+        PosixTestFile file;
+        PosixClock clock;
+        DiskTestPlatform platform{file, clock, fake};
+        DriveEntry& entry = table.entry[0];
+        entry = DriveEntry{0, 1ull << 40, 3, 0, 0, 0, 0, 0, 0};
+        uint32_t attempted = 0;
+        fake.log.clear();
+        ASSERT_EQ(RunDiskTest(platform, entry, list.item[0], board, attempted), 1);
+        EXPECT_TRUE(entry.tested == 1 && entry.writeRate > 0 && entry.readRate > 0 && file.Unbuffered());
+        EXPECT_EQ(fake.log.find("message"), std::string::npos);
+        EXPECT_EQ(size(), board == 2 ? 20938752 : 20971520);
+    }
+    PosixTestFile file;
+    DeleteTestFiles(file, fake, table, list);
+    EXPECT_EQ(size(), -1);
+    rmdir(folder);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "../../bench/drive_source.h"
 #include "../../bench/drive_table.h"
-#include "fakes.h"
 
 namespace {
 
@@ -13,95 +15,110 @@ constexpr uint32_t kFixed = 3;
 constexpr uint32_t kCdRom = 5;
 constexpr uint64_t kMb = 1 << 20;
 
+struct FakeDrive {
+    char letter;
+    uint32_t type;
+    std::string label;
+    uint64_t freeBytes, totalBytes;
+    bool readable = true; // volume information and sizes can be had
+};
+
+class FakeDrives final : public DriveSource {
+public:
+    std::vector<FakeDrive> drives;
+    bool tooSmall = false; // asks for a larger buffer, having written what fits
+
+    uint32_t DriveStrings(char* buffer, uint32_t size) override {
+        std::string text;
+        for (const FakeDrive& drive : drives) text += std::string(1, drive.letter) + ":\\" + '\0';
+        std::memcpy(buffer, text.c_str(), std::min<size_t>(size, text.size() + 1));
+        return tooSmall ? size : static_cast<uint32_t>(text.size());
+    }
+    uint32_t DriveMask() override {
+        uint32_t mask = 0;
+        for (const FakeDrive& drive : drives) mask |= 1u << (drive.letter - 'A');
+        return mask;
+    }
+    uint32_t DriveType(const char* root) override { return Find(root).type; }
+    bool VolumeLabel(const char* root, char* label, uint32_t size) override {
+        const FakeDrive& drive = Find(root);
+        std::snprintf(label, size, "%s", drive.readable ? drive.label.c_str() : "JUNK"); // a failure may write too
+        return drive.readable;
+    }
+    bool DiskSpace(const char* root, uint64_t& freeBytes, uint64_t& totalBytes) override {
+        freeBytes = Find(root).freeBytes;
+        totalBytes = Find(root).totalBytes;
+        return Find(root).readable;
+    }
+
+private:
+    const FakeDrive& Find(const char* root) const {
+        const auto found = std::find_if(drives.begin(), drives.end(), [&](const FakeDrive& d) {
+            return d.letter == root[0] && std::strcmp(root + 1, ":\\") == 0;
+        });
+        EXPECT_NE(found, drives.end()) << root;
+        return *found;
+    }
+};
+
 FakeDrive Fixed(char letter, const std::string& label = "", uint64_t freeMb = 100, uint64_t totalMb = 200) {
     return {letter, kFixed, label, freeMb * kMb, totalMb * kMb};
 }
 FakeDrive Floppy(char letter) {
     return {letter, kRemovable, "", 1, 2};
 }
-
-struct Listing {
-    std::vector<std::string> rootPaths;
-    std::vector<std::string> texts;
-    DriveTable table;
-};
-
-Listing Fill(DriveSource& source) {
-    DriveTable table{};
-    DriveList list = EmptyDriveList();
-    Listing listing{{}, {}, table};
-    const uint16_t count = FillDriveTable(source, "free of", listing.table, list);
-    for (uint16_t i = 0; i < count; ++i) {
-        listing.rootPaths.push_back(list.item[i].rootPath);
-        listing.texts.push_back(list.item[i].text);
-    }
-    if (count == 0) {
-        EXPECT_EQ(list.item[0].text[0], kUnfilledMarker);
-    }
-    return listing;
-}
-
-Listing Fill(std::vector<FakeDrive> drives) {
-    FakeDriveSource source(std::move(drives));
-    return Fill(source);
-}
-
 std::vector<FakeDrive> EveryLetter() {
     std::vector<FakeDrive> drives;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter));
+    for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter, std::string(1, letter)));
     return drives;
 }
 
-TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesInLetterOrder) {
-    const struct { std::vector<FakeDrive> drives; std::vector<std::string> listed; } cases[] = {
-        {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E')}, {"C:", "E:"}},
-        {{Floppy('A'), Fixed('C'), Fixed('D')}, {"C:", "D:"}},
-        {{Fixed('C'), Fixed('D')}, {"C:", "D:"}},
-        {EveryLetter(), {"C:", "D:", "E:", "F:", "G:"}},
-        {{Fixed('C'), {'F', kRemovable, "", 0, 0, false}}, {"C:", "F:"}}, // removable without medium
-        {{Floppy('A'), {'D', kCdRom, "", 0, 0}}, {}},
+TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesWithLabelRootAndSizes) {
+    const std::vector<FakeDrive> noDrives;
+    const struct { std::vector<FakeDrive> drives; bool tooSmall; std::vector<std::string> texts; } cases[] = {
+        {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E', "DATA", 312, 1012)},
+         false, {"(C:) 100MB free of 200MB", "DATA(E:) 312MB free of 1012MB"}},
+        {{Floppy('A'), Fixed('C', "", 0, 40), {'F', kRemovable, "GONE", 5 * kMb, 9 * kMb, false}}, // no medium
+         false, {"(C:) 0MB free of 40MB", "(F:) 0MB free of 0MB"}},
+        {{Fixed('C'), {'E', kFixed, "BIG", (4ull << 30) + 10 * kMb, 500ull << 30}}, false,
+         {"(C:) 100MB free of 200MB", "BIG(E:) 4106MB free of 512000MB"}},
+        {{Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321)}, false,
+         {"AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"}},
+        {EveryLetter(), false, {"C(C:) 100MB free of 200MB", "D(D:) 100MB free of 200MB", "E(E:) 100MB free of 200MB",
+                                "F(F:) 100MB free of 200MB", "G(G:) 100MB free of 200MB"}},
+        {EveryLetter(), true, {}},
+        {{Floppy('A'), {'D', kCdRom, "", 0, 0}}, false, {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Fill(c.drives).rootPaths, c.listed) << c.drives.size() << " drives";
+        FakeDrives source;
+        source.drives = c.drives;
+        source.tooSmall = c.tooSmall;
+        DriveTable table{};
+        DriveList list = EmptyDriveList();
+        std::vector<std::string> texts;
+        const uint16_t count = FillDriveTable(source, "free of", table, list);
+        for (uint16_t i = 0; i < count; ++i) {
+            texts.push_back(list.item[i].text);
+            const FakeDrive& drive = *std::find_if(c.drives.begin(), c.drives.end(),
+                                                   [&](const FakeDrive& d) { return d.letter == list.item[i].rootPath[0]; });
+            EXPECT_EQ(table.entry[i].freeBytes, drive.readable ? drive.freeBytes : 0);
+            EXPECT_EQ(table.entry[i].driveType, drive.type);
+            EXPECT_EQ(std::string(list.item[i].rootPath), std::string(1, drive.letter) + ":");
+        }
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(FillDriveTable(source, "free of", table, list), 0); // once only
     }
 }
 
-TEST(FillDriveTable, ShowsLabelRootAndSizesInWholeMegabytes) {
-    const struct { FakeDrive drive; const char* text; } cases[] = {
-        {Fixed('D', "DATA", 312, 1012), "DATA(D:) 312MB free of 1012MB"},
-        {Fixed('C', "", 0, 40), "(C:) 0MB free of 40MB"},
-        {{'E', kFixed, "BIG", 4 * 1024 * kMb + 10 * kMb, 500ull * 1024 * kMb}, "BIG(E:) 4106MB free of 512000MB"},
-        {Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321), "AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"},
-        {{'H', kRemovable, "GONE", 5 * kMb, 9 * kMb, false}, "(H:) 0MB free of 0MB"}, // unreadable volume
-    };
-    for (const auto& c : cases) {
-        const Listing listing = Fill({c.drive});
-        ASSERT_EQ(listing.texts.size(), 1u);
-        EXPECT_EQ(listing.texts[0], c.text);
-        EXPECT_EQ(listing.table.entry[0].freeBytes, c.drive.readable ? c.drive.freeBytes : 0);
-        EXPECT_EQ(listing.table.entry[0].driveType, c.drive.type);
-    }
-}
-
-TEST(FillDriveTable, DriveStringsThatDoNotFitTheBufferListNothing) {
-    FakeDriveSource source(EveryLetter());
-    source.needsLargerBuffer = true;
-    EXPECT_TRUE(Fill(source).rootPaths.empty());
-}
-
-TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirst) {
+TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirstAndReadsTheKeyOfASelection) {
     DriveList list = EmptyDriveList();
     list.item[3].key = 1;
     const struct {
         uint32_t count; uint16_t key; uint32_t selection;
     } cases[] = {{2, 1, 1}, {2, 7, 0}, {0, 0, 0}, {4, 1, 3}, {3, 1, 1}, {9, 4, 4}, {9, 1, 3}};
     for (const auto& c : cases) EXPECT_EQ(SelectionForKey(list, c.count, c.key), c.selection) << c.count;
-}
-
-TEST(DriveCombo, NoSelectionOrOneOutsideTheListGivesItemZerosKey) {
-    DriveList list = EmptyDriveList();
     list.item[0].key = 7;
-    for (const auto& [selection, key] : {std::pair<int32_t, uint16_t>{-1, 7}, {0, 7}, {3, 3}, {4, 4}, {5, 7}}) {
+    for (const auto& [selection, key] : {std::pair<int32_t, uint16_t>{-1, 7}, {0, 7}, {3, 1}, {4, 4}, {5, 7}}) {
         EXPECT_EQ(KeyAtSelection(list, selection), key) << selection;
     }
 }

@@ -31,6 +31,7 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
     // Limits SYSTEM.INI may hold, where the products of the turn-taking need 64 bits.
     const CaptureBoard huge{kPciInterface, {10299920, 10299920}};
     const CaptureBoard wide{kPciInterface, {20000, 20000}};
+    const ThroughputLimits kept{8000, 9000};
     const struct {
         uint32_t writeRate, readRate; EstimateChecks checks; CaptureOptions options; CaptureBoard board;
         Result result;
@@ -51,6 +52,14 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
         {267, 20000, kPal, kPciOptions, wide, {219, 986, 1}},  {268, 20000, kPal, kPciOptions, wide, {220, 981, 0}},
         // Nothing reachable: no compression would do.
         {0, 5000, kPal, kPciOptions, {kPciInterface, {0, 15000}}, {0, 0, 2}},
+        // Without a board driver, or with the ISA codec, the board type sets the limits; else they are kept.
+        {3000, 4000, kPal, kPciOptions, {kPciInterfaceWithIsaCodec, kept}, {1924, 112, 0}},
+        {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kPciInterfaceWithIsaCodec, kept}, {1000, 216, 0}},
+        {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kNoBoardDriver, kept}, {1000, 216, 0}},
+        {3000, 4000, kPal, kPciOptions, {kNoBoardDriver, kept}, {1924, 112, 0}},
+        {3000, 4000, kPal, {0, 0, kDefaultAudio}, {kNoBoardDriver, kept}, {1818, 118, 0}},
+        {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kPciInterface, kept}, {1818, 118, 0}},
+        {3000, 4000, kPal, kPciOptions, {kIsaDriverOnly, kept}, {1818, 118, 0}},
         {3000, 4000, kPal, kPciOptions, {kPciInterface, {10000, 0}}, {0, 0, 2}},
         {9, 4000, {false, true, false}, {0, kPciBoard, {0, 0, 0, 0}}, kPciBoardFound, {0, 0, 2}},
     };
@@ -71,31 +80,12 @@ TEST(AudioTerm, RunsFromFiveTo172) {
     }
 }
 
-TEST(EstimateDataRate, SetsTheLimitsAnewFromTheBoardTypeWithoutABoardOrWithTheIsaCodec) {
-    const ThroughputLimits kept{8000, 9000};
-    const struct { uint16_t boardKind, boardType; bool tested; ThroughputLimits after; } cases[] = {
-        {kPciInterfaceWithIsaCodec, kPciBoard, true, kPciDefaultLimits},
-        {kPciInterfaceWithIsaCodec, kIsaBoard, true, kIsaLimits},
-        {kNoBoardDriver, kIsaBoard, true, kIsaLimits},
-        {kNoBoardDriver, kPciBoard, true, kPciDefaultLimits},
-        {kNoBoardDriver, 0, true, kept},
-        {kPciInterface, kIsaBoard, true, kept},
-        {kIsaDriverOnly, kPciBoard, true, kept},
-        {kNoBoardDriver, kIsaBoard, false, kept}, // an untested entry changes nothing
-    };
-    for (const auto& c : cases) {
-        CaptureBoard board{c.boardKind, kept};
-        DriveEntry entry{};
-        entry.tested = c.tested;
-        entry.writeRate = 3000;
-        entry.readRate = 4000;
-        entry.reachableRate = 7;
-        EstimateDataRate(entry, kPal, {0, c.boardType, kDefaultAudio}, board);
-        EXPECT_EQ(std::tie(board.limits.cardToMemory, board.limits.memoryToCard),
-                  std::tie(c.after.cardToMemory, c.after.memoryToCard))
-            << c.boardKind << ' ' << c.boardType;
-        EXPECT_EQ(entry.reachableRate == 7, !c.tested);
-    }
+TEST(EstimateDataRate, LeavesAnUntestedEntryAlone) {
+    DriveEntry entry{0, 0, 3, 3000, 4000, 7, 8, 1, 0};
+    CaptureBoard board{kNoBoardDriver, {8000, 9000}};
+    EstimateDataRate(entry, kPal, {0, kIsaBoard, kDefaultAudio}, board);
+    EXPECT_EQ(std::make_tuple(entry.reachableRate, entry.compression, entry.formatClass, board.limits.cardToMemory),
+              std::make_tuple(7u, 8u, uint16_t{1}, 8000u));
 }
 
 } // namespace
