@@ -9,6 +9,7 @@
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
 #include "../../bench/disk_test_win32.h"
+#include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
 #include "fake_prompts.h"
@@ -287,7 +288,7 @@ TEST_F(MainDialog, EndSessionDeletesTheTestFilesAndStaysOpen) {
 }
 
 TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
-    for (uint16_t board : {uint16_t{kPciBoard}, uint16_t{kIsaBoard}}) {
+    for (uint16_t board : {uint16_t{kIsaBoard}, uint16_t{kPciBoard}}) { // the smaller file must replace the larger
         Open(kPciInterfaceWithIsaCodec, board);
         d_->Paint();
         const int c = SlotOfDriveC();
@@ -311,19 +312,54 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
         const uint64_t numerator = uint64_t{PlanFor(board).rateNumerator} * 1000;
         EXPECT_LT(numerator / (entry.writeRate + uint64_t{1}) + numerator / (entry.readRate + uint64_t{1}), whole);
         EXPECT_LT(std::max(entry.writeRate, entry.readRate), 100000000u) << entry.writeRate << ' ' << entry.readRate;
-
-        // Too little room now: refused with its message, owned by the dialog.
-        driveTable.entry[c].freeBytes = 20971519;
-        EXPECT_EQ(Command(IDC_START_TEST), TRUE);
-        ASSERT_EQ(recordedMessages.size(), 1u);
-        EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
-        EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
-        EXPECT_EQ(recordedMessages[0].owner, d_->Handle());
-        Send(WM_CLOSE);
-        EXPECT_EQ(FileSize(kTestFile), -1);
-        EXPECT_EQ(std::vector<std::string>(captions.end() - 2, captions.end()),
-                  (std::vector<std::string>{"Deleting created files...", "Tarvex (Durotest)"}));
     }
+    // Too little room now: refused with its message, owned by the dialog.
+    driveTable.entry[SlotOfDriveC()].freeBytes = 20971519;
+    EXPECT_EQ(Command(IDC_START_TEST), TRUE);
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
+    EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_EQ(recordedMessages[0].owner, d_->Handle());
+    Send(WM_CLOSE);
+    EXPECT_EQ(FileSize(kTestFile), -1);
+    const std::vector<std::string>& captions = d_->Captions();
+    EXPECT_EQ(std::vector<std::string>(captions.end() - 2, captions.end()),
+              (std::vector<std::string>{"Deleting created files...", "Tarvex (Durotest)"}));
+}
+
+TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimised) {
+    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_LOGO").c_str(), "VELKLOGO.DIB", FALSE)); // found here first
+    // The logo's top row is its darkest blue, its bottom row its lightest teal.
+    const COLORREF top = RGB(10, 30, 80), bottom = RGB(30, 160, 170);
+    for (HMODULE threeD : {HMODULE{}, GetModuleHandleA(nullptr)}) {
+        threeDControls.library = threeD; // the margin is wider with the 3-D controls
+        Open(kPciInterface);
+        Repaint();
+        HWND frame = d_->Control(IDC_LOGO_FRAME);
+        RECT client;
+        GetClientRect(frame, &client);
+        const int in = threeD ? 2 : 1, right = client.right - 1 - in, last = client.bottom - 1 - in;
+        HDC dc = GetDC(frame);
+        EXPECT_EQ(std::make_tuple(GetPixel(dc, in, in), GetPixel(dc, right, last)), std::make_tuple(top, bottom));
+        EXPECT_TRUE(GetPixel(dc, in - 1, in) != top && GetPixel(dc, right, last + 1) != bottom) << threeD;
+        ReleaseDC(frame, dc);
+
+        // The dialog's background is its own until it is minimised.
+        dc = GetDC(d_->Handle());
+        SetPixel(dc, 0, 0, RGB(1, 2, 3));
+        EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), FALSE);
+        EXPECT_EQ(GetPixel(dc, 0, 0), RGB(1, 2, 3));
+        ShowWindow(d_->Handle(), SW_MINIMIZE);
+        EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), TRUE);
+        ReleaseDC(d_->Handle(), dc);
+
+        const LogoState objects = logoState;
+        HGDIOBJ bitmap = GetCurrentObject(objects.memoryDc, OBJ_BITMAP);
+        d_.reset();
+        EXPECT_EQ(GetObjectType(bitmap) + GetObjectType(objects.palette) + GetObjectType(objects.memoryDc), 0u);
+    }
+    threeDControls.library = nullptr;
+    DeleteFileA("VELKLOGO.DIB");
 }
 
 } // namespace

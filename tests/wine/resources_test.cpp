@@ -77,7 +77,7 @@ TEST(Icons, AreOne32By32SixteenColourImageEachAndEveryDialogFindsItsIcon) {
         EXPECT_EQ(SizeofResource(nullptr, found), sizeof *bits + 16 * sizeof(RGBQUAD) + 32 * 32 / 2 + 32 * 32 / 8);
     }
     for (int dialogId = 101; dialogId <= 104; ++dialogId) {
-        HWND dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(dialogId), nullptr, nullptr, 0);
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId), nullptr, nullptr, 0);
         ASSERT_NE(dialog, nullptr) << dialogId;
         int icons = 0;
         for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
