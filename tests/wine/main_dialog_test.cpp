@@ -45,14 +45,6 @@ protected:
     LRESULT Send(UINT message, WPARAM wParam = 0) { return MainDialogProc(d_->Handle(), message, wParam, 0); }
     LRESULT Command(int id, int notification = 0) { return Send(WM_COMMAND, MAKEWPARAM(id, notification)); }
     bool Checked(int id) { return IsDlgButtonChecked(d_->Handle(), id) == BST_CHECKED; }
-    void Tested(uint16_t slot, uint32_t writeRate, uint32_t readRate, uint32_t reachable, uint32_t compression) {
-        DriveEntry& entry = driveTable.entry[slot];
-        entry.tested = 1;
-        entry.writeRate = writeRate;
-        entry.readRate = readRate;
-        entry.reachableRate = reachable;
-        entry.compression = compression;
-    }
     void Select(int position) {
         SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_SETCURSEL, position, 0);
         Command(IDC_DRIVE_LIST, CBN_SELCHANGE);
@@ -62,14 +54,11 @@ protected:
         InvalidateRect(d_->Handle(), nullptr, TRUE);
         d_->Paint();
     }
-    // Drive C: selected, with a test file that closing should delete.
-    int DriveCWithTestFile() {
-        const int c = SlotOfDriveC();
-        EXPECT_GE(c, 0);
-        Select(c);
-        std::ofstream(kTestFile) << "test";
-        driveTable.entry[c].testFileCreated = 1;
-        return c;
+    // The messages shown since the dialog opened, as "text flags" one after the other.
+    static std::string Shown() {
+        std::string shown;
+        for (const RecordedMessage& m : recordedMessages) shown += m.text + ' ' + std::to_string(m.flags);
+        return shown;
     }
 
     std::unique_ptr<TestDialog> d_;
@@ -114,7 +103,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
     };
     for (const auto& c : cases) {
         Open(kPciInterface, c.type);
-        Tested(0, 4000, 9000, 3100, c.compression);
+        driveTable.entry[0] = DriveEntry{1, 0, 3, 4000, 9000, 3100, c.compression, 0, 0};
         if (c.ntsc) CheckRadioButton(d_->Handle(), IDC_PAL, IDC_NTSC, IDC_NTSC);
         CheckDlgButton(d_->Handle(), IDC_TV_CROPPING, c.cropping ? BST_CHECKED : BST_UNCHECKED);
         Repaint();
@@ -133,7 +122,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
 
 TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
     Open(kNoBoardDriver);
-    Tested(0, 3000, 4000, 0, 0);
+    driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 0, 0, 0, 0};
     const struct { int id; uint16_t AudioSettings::*field; uint16_t value; } audio[] = {
         {IDC_RATE_44K, &AudioSettings::sampleRate, 2}, {IDC_RATE_11K, &AudioSettings::sampleRate, 0},
         {IDC_STEREO, &AudioSettings::channels, 1},     {IDC_SAMPLE_16, &AudioSettings::sampleWidth, 1},
@@ -181,8 +170,8 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
 TEST_F(MainDialog, SelectingADriveShowsItsResultsOrNone) {
     Open(kPciInterface);
     ASSERT_GE(SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0), 2);
-    Tested(0, 3000, 4000, 0, 0);
-    Tested(1, 6000, 8000, 0, 0);
+    driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 0, 0, 0, 0};
+    driveTable.entry[1] = DriveEntry{1, 0, 3, 6000, 8000, 0, 0, 0, 0};
     Select(1);
     EXPECT_EQ(d_->Text(IDC_WRITE_RATE), "6000 kB/s");
     EXPECT_EQ(d_->Text(IDC_REACHABLE_RATE), "3100 kB/s"); // estimated on selection
@@ -225,7 +214,7 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
     };
     for (const auto& c : cases) {
         driveTable.entry[0].tested = 0;
-        if (c.tested) Tested(0, 3000, 4000, 1924, 112);
+        if (c.tested) driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 1924, 112, 0, 0};
         // A SYSTEM.INI that cannot be written: a folder in its place.
         if (!c.writable) {
             ASSERT_TRUE(MoveFileA(systemIni.c_str(), saved.c_str()));
@@ -237,9 +226,7 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
             RemoveDirectoryA(systemIni.c_str());
             ASSERT_TRUE(MoveFileA(saved.c_str(), systemIni.c_str()));
         }
-        std::string shown;
-        for (const RecordedMessage& m : recordedMessages) shown += m.text + ' ' + std::to_string(m.flags);
-        EXPECT_EQ(shown, c.message ? std::string(c.message) + ' ' + std::to_string(c.flags) : "");
+        EXPECT_EQ(Shown(), c.message ? std::string(c.message) + ' ' + std::to_string(c.flags) : "");
         EXPECT_TRUE(d_->HasFocus(c.focus)) << c.focus;
         EXPECT_EQ(runFlags.resultsStored, c.message ? 0u : 1u);
     }
@@ -249,7 +236,23 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
     WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
 }
 
-TEST_F(MainDialog, ClosingAsksOnlyWhenATestedResultWasNotStored) {
+TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTestedResultsWereNotStored) {
+    // The session's end deletes the test files and nothing else.
+    Open(kPciInterface);
+    const int slot = SlotOfDriveC();
+    ASSERT_GE(slot, 0);
+    const auto testFile = [&] {
+        d_->Paint();
+        std::ofstream(kTestFile) << "test";
+        driveTable.entry[slot].testFileCreated = 1;
+    };
+    testFile();
+    runFlags.testAttempted = 1;
+    EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
+    EXPECT_EQ(FileSize(kTestFile), -1);
+    EXPECT_TRUE(IsWindowVisible(d_->Handle()) && recordedMessages.empty());
+    EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
+
     const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
         {0, 1, kPciInterface, true},   {0, 1, kIsaDriverOnly, true}, {1, 1, kPciInterface, false},
         {0, 0, kPciInterface, false},  {0, 1, kNoBoardDriver, false},
@@ -257,15 +260,13 @@ TEST_F(MainDialog, ClosingAsksOnlyWhenATestedResultWasNotStored) {
     for (const auto& c : cases) {
         for (int answer : {IDNO, IDYES}) {
             Open(c.kind);
-            DriveCWithTestFile();
+            testFile();
             runFlags = RunFlags{c.stored, c.attempted};
             messageAnswer = answer;
 
             EXPECT_EQ(Command(IDC_CLOSE), TRUE);
             PumpMessages(); // the posted close
-            std::string asked;
-            for (const RecordedMessage& m : recordedMessages) asked += m.text + ' ' + std::to_string(m.flags);
-            EXPECT_EQ(asked, c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 8500" : "");
+            EXPECT_EQ(Shown(), c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 8500" : "");
             const bool stays = c.asks && answer == IDNO;
             EXPECT_EQ(std::make_tuple(IsWindowVisible(d_->Handle()) != FALSE, FileSize(kTestFile) != -1,
                                       d_->HasFocus(IDC_STORE)),
@@ -275,16 +276,6 @@ TEST_F(MainDialog, ClosingAsksOnlyWhenATestedResultWasNotStored) {
             DeleteFileA(kTestFile);
         }
     }
-}
-
-TEST_F(MainDialog, EndSessionDeletesTheTestFilesAndStaysOpen) {
-    Open(kPciInterface);
-    DriveCWithTestFile();
-    runFlags.testAttempted = 1;
-    EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
-    EXPECT_EQ(FileSize(kTestFile), -1);
-    EXPECT_TRUE(IsWindowVisible(d_->Handle()) && recordedMessages.empty());
-    EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
 }
 
 TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
