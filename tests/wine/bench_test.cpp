@@ -1,52 +1,62 @@
-// The drive table and the disk test against the Wine prefix's drive C:.
-// Never Z:, which is the root of the Linux file system.
+// The disk test's Win32 side on the Wine prefix's drive C:, never Z:, which is
+// the root of the Linux file system.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
-#include "../../app/program.h"
 #include "../../bench/disk_test_win32.h"
-#include "../../bench/drive_table_win32.h"
-#include "../../resources/ids.h"
-#include "dialog_harness.h"
 
 namespace {
 
-// The process-wide table as a fresh start of the program fills it.
-uint16_t FilledCount() {
-    LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
-    driveTable = DriveTable{};
-    driveList = EmptyDriveList();
-    return FillDriveTable(nullptr, driveTable, driveList);
+// What the system records of an open handle: its mode (FILE_MODE_INFORMATION)
+// and the access granted (the second field of OBJECT_BASIC_INFORMATION).
+ULONG Recorded(HANDLE handle, bool mode) {
+    using Query = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    const auto queryFile = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationFile")));
+    const auto queryObject = reinterpret_cast<LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*)>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryObject")));
+    ULONG_PTR status[2];
+    ULONG info[14] = {};
+    const LONG result = mode ? queryFile(handle, status, info, sizeof info[0], 16) // FileModeInformation
+                             : queryObject(handle, 0, info, sizeof info, nullptr); // ObjectBasicInformation
+    EXPECT_EQ(result, 0);
+    return mode ? info[0] : info[1];
 }
 
-TEST(FillDriveTable, ListsDriveCWithItsSizesAndTheComboHoldsTheList) {
-    const uint16_t count = FilledCount();
-    const int c = SlotOfDriveC();
-    ASSERT_GE(c, 0);
-    ULARGE_INTEGER available, total;
-    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, nullptr));
-    const DriveEntry& entry = driveTable.entry[c];
-    EXPECT_EQ(entry.driveType, static_cast<uint32_t>(DRIVE_FIXED));
-    // Free space moves a little while other programs work: allow 64 MB.
-    EXPECT_NEAR(static_cast<double>(entry.freeBytes), static_cast<double>(available.QuadPart), 64.0 * (1 << 20));
-    const std::string text = driveList.item[c].text;
-    const std::string sizes = "MB free of " + std::to_string(total.QuadPart >> 20) + "MB";
-    EXPECT_NE(text.find("(C:) " + std::to_string(entry.freeBytes >> 20) + sizes), std::string::npos) << text;
-    EXPECT_EQ(FillDriveTable(nullptr, driveTable, driveList), 0);
-
-    TestDialog dialog(IDD_MAIN_WIDE, InertDialogProc);
-    EXPECT_EQ(GetSelectedDriveKey(dialog.Handle(), IDC_DRIVE_LIST, driveList), 0); // an empty combo
-    EXPECT_EQ(FillDriveCombo(dialog.Handle(), IDC_DRIVE_LIST, driveList, count, 0), 0u);
-    ASSERT_EQ(SendDlgItemMessageA(dialog.Handle(), IDC_DRIVE_LIST, CB_GETCOUNT, 0, 0), count);
-    for (uint16_t i = 0; i < count; ++i) {
-        char shown[kDriveTextSize];
-        SendDlgItemMessageA(dialog.Handle(), IDC_DRIVE_LIST, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(shown));
-        EXPECT_STREQ(shown, driveList.item[i].text);
+// The handle the test file code holds: the one open on the test file.
+HANDLE HandleOnTestFile() {
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        char path[MAX_PATH];
+        HANDLE handle = reinterpret_cast<HANDLE>(value);
+        const DWORD length = GetFileType(handle) == FILE_TYPE_DISK ? GetFinalPathNameByHandleA(handle, path, MAX_PATH, 0) : 0;
+        if (length > 13 && std::string(path + length - 13) == "\\VELKTRVX.DAT") return handle;
     }
-    SendDlgItemMessageA(dialog.Handle(), IDC_DRIVE_LIST, CB_SETCURSEL, count - 1, 0);
-    EXPECT_EQ(GetSelectedDriveKey(dialog.Handle(), IDC_DRIVE_LIST, driveList), count - 1);
+    return nullptr;
+}
+
+TEST(Win32TestFile, OpensUnbufferedAndUnsharedReplacingForWritingAndOnlyAnExistingFileForReading) {
+    const char name[] = "C:\\VELKTRVX.DAT";
+    std::ofstream(name) << "an earlier test's file";
+    for (bool writing : {true, false}) {
+        Win32TestFile file;
+        ASSERT_TRUE(writing ? file.CreateForWriting(name) : file.OpenForReading(name));
+        HANDLE handle = HandleOnTestFile();
+        ASSERT_NE(handle, nullptr);
+        const ULONG synchronous = 0x20; // FILE_SYNCHRONOUS_IO_NONALERT: no overlapped transfers
+        EXPECT_EQ(Recorded(handle, true), synchronous | FILE_NO_INTERMEDIATE_BUFFERING) << writing;
+        EXPECT_EQ(Recorded(handle, false) & (FILE_READ_DATA | FILE_WRITE_DATA),
+                  static_cast<ULONG>(writing ? FILE_WRITE_DATA : FILE_READ_DATA));
+        EXPECT_EQ(GetFileSize(handle, nullptr), 0u); // an earlier file is replaced, not written over
+        EXPECT_EQ(CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr),
+                  INVALID_HANDLE_VALUE);
+    }
+    ASSERT_TRUE(DeleteFileA(name));
+    EXPECT_FALSE(Win32TestFile().OpenForReading(name));
+    EXPECT_EQ(GetFileAttributesA(name), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(PerformanceClock, CountsMicrosecondsFinerThanTheTick) {
