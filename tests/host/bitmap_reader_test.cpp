@@ -144,6 +144,9 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
         {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }, true},
         {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }, true},
+        {"header block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 1; }, true},
+        {"header not locked again", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 2; }, true},
+        {"pixel block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 3; }, true},
     };
     for (const auto& c : cases) {
         Read read;
