@@ -25,9 +25,9 @@ bool DrawableDepth(uint16_t bitCount) {
 }
 
 // Follows a run-length stream as the platform decodes it: true when it comes to
-// its end code within size bytes, and no run and no move leaves the image. The
-// cursor may stand right after the last column, as a run that fills a row
-// leaves it, but never below the last row.
+// its end code within size bytes and no run or move leaves the image. A move
+// may end right after the last column, as a run that fills a row does, but not
+// past the last row.
 bool RunLengthStreamEnds(const uint8_t* stream, uint64_t size, const BitmapInfoHeader& h) {
     if (h.biWidth < 0 || h.biHeight < 0) return false; // compressed bitmaps are bottom-up only
     const uint64_t width = static_cast<uint32_t>(h.biWidth), height = static_cast<uint32_t>(h.biHeight);
@@ -92,7 +92,7 @@ bool BlockHoldsPixels(const uint8_t* block) {
     const uint64_t blockSize = BitmapBlockSize(block);
     const uint64_t pixelsAt = uint64_t{h.biSize} + BitmapColorTableSize(block);
     // The platform takes the masks where the colour table starts, and any table behind them.
-    const uint64_t masks = h.biCompression == kBitFields ? kMaskBytes : 0;
+    const uint64_t masks = compression == kBitFields ? kMaskBytes : 0;
     if (pixelsAt + masks > blockSize) return false;
     // The stream's length is biSizeImage, which is what the block holds after the table.
     if (runLength) return RunLengthStreamEnds(block + pixelsAt, blockSize - pixelsAt, h);
