@@ -27,7 +27,8 @@ set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the
 set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
                      TARVEX_PROGRAM=${TARVEX_PROGRAM} TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
                      TARVEX_CTL3D_PARTIAL=$<TARGET_FILE:fake_ctl3d_partial>
-                     TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB)
+                     TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
+                     TARVEX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/wine/data)
 add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
 add_test(NAME wine_tests COMMAND wine $<TARGET_FILE:wine_tests>)

@@ -171,11 +171,14 @@ BlockHandle ReadBitmapHeader(ByteSource& file, BlockMemory& memory) {
     BlockHandle block = memory.Allocate(kInfoHeaderSize + 4u * read.colours);
     if (block == nullptr) return nullptr;
     uint8_t* bytes = memory.Lock(block);
-    EncodeInfoHeader(read.header, bytes);
-    const uint32_t tableBytes = (read.core ? 3u : 4u) * read.colours;
-    bool ok = file.Read(bytes + kInfoHeaderSize, tableBytes) == tableBytes;
-    if (read.core) WidenColourTable(bytes + kInfoHeaderSize, read.colours);
-    memory.Unlock(block);
+    bool ok = bytes != nullptr;
+    if (ok) {
+        EncodeInfoHeader(read.header, bytes);
+        const uint32_t tableBytes = (read.core ? 3u : 4u) * read.colours;
+        ok = file.Read(bytes + kInfoHeaderSize, tableBytes) == tableBytes;
+        if (read.core) WidenColourTable(bytes + kInfoHeaderSize, read.colours);
+        memory.Unlock(block);
+    }
 
     if (ok && read.pixelOffset != 0) ok = file.Seek(static_cast<uint32_t>(read.pixelStart));
     if (!ok) {
@@ -186,8 +189,8 @@ BlockHandle ReadBitmapHeader(ByteSource& file, BlockMemory& memory) {
 }
 
 int GetBitmapHeader(BlockMemory& memory, BlockHandle block, uint8_t (&header)[kInfoHeaderSize]) {
-    if (block == nullptr) return 0;
-    const uint8_t* bytes = memory.Lock(block);
+    const uint8_t* bytes = block != nullptr ? memory.Lock(block) : nullptr;
+    if (bytes == nullptr) return 0;
     for (uint32_t i = 0; i < kInfoHeaderSize; ++i) header[i] = bytes[i];
     memory.Unlock(block);
     return 1;
@@ -195,8 +198,12 @@ int GetBitmapHeader(BlockMemory& memory, BlockHandle block, uint8_t (&header)[kI
 
 BlockHandle ReadBitmapFile(ByteSource& file, BlockMemory& memory) {
     BlockHandle block = ReadBitmapHeader(file, memory);
+    if (block == nullptr) return nullptr;
     uint8_t header[kInfoHeaderSize];
-    if (GetBitmapHeader(memory, block, header) == 0) return nullptr;
+    if (GetBitmapHeader(memory, block, header) == 0) {
+        memory.Release(block);
+        return nullptr;
+    }
     const uint32_t pixelsAt = kInfoHeaderSize + BitmapColorTableSize(header);
     const uint32_t blockSize = BitmapBlockSize(header);
     const uint32_t imageSize = blockSize - pixelsAt;
@@ -206,8 +213,9 @@ BlockHandle ReadBitmapFile(ByteSource& file, BlockMemory& memory) {
         return nullptr;
     }
     // A pixel array cut short would leave bytes in the block that no file gave.
-    const bool complete = ReadChunked(file, memory.Lock(enlarged) + pixelsAt, imageSize) == imageSize;
-    memory.Unlock(enlarged);
+    uint8_t* bytes = memory.Lock(enlarged);
+    const bool complete = bytes != nullptr && ReadChunked(file, bytes + pixelsAt, imageSize) == imageSize;
+    if (bytes != nullptr) memory.Unlock(enlarged);
     if (!complete) {
         memory.Release(enlarged);
         return nullptr;

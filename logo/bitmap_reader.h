@@ -32,6 +32,7 @@ public:
     // The enlarged block, which replaces the old one; null when it cannot be
     // had, and the old one stays.
     virtual BlockHandle Enlarge(BlockHandle block, uint32_t size) = 0;
+    // Null when the block cannot be locked.
     virtual uint8_t* Lock(BlockHandle block) = 0;
     virtual void Unlock(BlockHandle block) = 0;
     virtual void Release(BlockHandle block) = 0;
@@ -75,7 +76,8 @@ BlockHandle ReadBitmapFile(ByteSource& file, BlockMemory& memory);
 // The block of header and colour table alone, with the file at the first byte
 // of the pixel array; null on failure.
 BlockHandle ReadBitmapHeader(ByteSource& file, BlockMemory& memory);
-// Copies the block's 40 header bytes; 0 only when there is no block.
+// Copies the block's 40 header bytes; 0 when there is no block or it cannot be
+// locked.
 int GetBitmapHeader(BlockMemory& memory, BlockHandle block, uint8_t (&header)[kInfoHeaderSize]);
 // Reads count bytes in reads of at most kChunkSize; count when all came, 0 as
 // soon as one read comes short.

@@ -24,7 +24,9 @@ void FillPalette(const uint8_t* block, PaletteColour* entries);
 
 // Whether the reader's block holds the pixels the platform reads for its
 // header: rows of whole 32-bit words over the whole height, uncompressed or
-// with bit-field masks; other compressions and unknown depths are refused.
+// with bit-field masks, or a run-length stream at 8 or 4 bits that ends inside
+// the block and draws inside the image; other compressions and unknown depths
+// are refused.
 bool BlockHoldsPixels(const uint8_t* block);
 
 #endif

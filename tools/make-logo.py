@@ -2,7 +2,9 @@
 """Draws the program's logo, resources/VELKLOGO.DIB: 150 x 276 pixels, 8 bits
 with a 256-entry colour table, in the bitmap file format. A spinning platter
 with speed lines over a deep blue to teal ramp, and a large V below it.
-Run it after changing the drawing; the file it writes is committed."""
+Also writes the same logo run-length encoded at 8 and at 4 bits into
+tests/wine/data/ for the tests. Run it after changing the drawing; the files
+it writes are committed."""
 import math
 import os
 import struct
@@ -61,17 +63,78 @@ def draw():
     return pixels
 
 
-def write(path, pixels):
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    stride = (WIDTH + 3) // 4 * 4
-    rows = b"".join(bytes(row) + b"\0" * (stride - WIDTH) for row in reversed(pixels))  # bottom-up
-    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 0, 0, 2835, 2835, 256, 0)
+def run_length(rows, bits):
+    """Bottom-up rows as a run-length stream at 8 or 4 bits: runs of one colour,
+    other pixels stored as they are (padded to a 16-bit word), an end of line
+    after every row and the end of bitmap after the last."""
+    def pack(pixels):
+        if bits == 8:
+            return bytes(pixels)
+        pixels = pixels + [0] * (len(pixels) % 2)
+        return bytes(a << 4 | b for a, b in zip(pixels[::2], pixels[1::2]))
+
+    def run_at(row, x):
+        n = 1
+        while x + n < len(row) and n < 255 and row[x + n] == row[x]:
+            n += 1
+        return n
+
+    out = bytearray()
+    for row in rows:
+        x = 0
+        while x < len(row):
+            end = x  # pixels to store as they are, up to where a run of three begins
+            while end < len(row) and end - x < 255 and run_at(row, end) < 3:
+                end += 1
+            if end - x >= 3:  # fewer would read as an end code or a move
+                stored = pack(row[x:end])
+                out += bytes([0, end - x]) + stored + b"\0" * (len(stored) % 2)
+                x = end
+            else:
+                n = run_at(row, x)
+                out += bytes([n, row[x] * (17 if bits == 4 else 1)])
+                x += n
+        out += b"\0\0"
+    return bytes(out + b"\0\1")
+
+
+# The 4-bit logo's colours: the ramp in 8 steps, the greys in 4, then white,
+# amber and the rim; every 8-bit colour maps to the nearest of its family.
+def to_16(index):
+    if index < 128:
+        return index // 16
+    if index < 192:
+        return 8 + (index - 128) // 16
+    return {WHITE: 12, AMBER: 13, RIM: 14}.get(index, 15)
+
+
+PALETTE_16 = [PALETTE[16 * i + 8] for i in range(8)] + [PALETTE[136 + 16 * i] for i in range(4)] + \
+    [PALETTE[WHITE], PALETTE[AMBER], PALETTE[RIM], (0, 0, 0)]
+
+
+def write(path, rows, bits=8, compression=0, palette=PALETTE):
+    """Writes bottom-up rows: uncompressed with each row padded to 32 bits, or
+    as a run-length stream (compression 1 at 8 bits, 2 at 4 bits)."""
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    if compression == 0:
+        stride = (WIDTH + 3) // 4 * 4
+        pixels = b"".join(bytes(row) + b"\0" * (stride - WIDTH) for row in rows)
+    else:
+        pixels = run_length(rows, bits)
+    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, bits, compression, len(pixels) if compression else 0,
+                       2835, 2835, len(palette), 0)
     offset = 14 + len(info) + len(table)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     with open(path, "wb") as out:
-        out.write(header + info + table + rows)
+        out.write(header + info + table + pixels)
 
 
 if __name__ == "__main__":
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-    write(os.path.join(root, "resources", "VELKLOGO.DIB"), draw())
+    rows = list(reversed(draw()))  # bottom-up
+    write(os.path.join(root, "resources", "VELKLOGO.DIB"), rows)
+    # The same logo run-length encoded, for the tests that show such logos.
+    data = os.path.join(root, "tests", "wine", "data")
+    os.makedirs(data, exist_ok=True)
+    write(os.path.join(data, "logo-rle8.dib"), rows, 8, 1)
+    write(os.path.join(data, "logo-rle4.dib"), [[to_16(p) for p in row] for row in rows], 4, 2, PALETTE_16)

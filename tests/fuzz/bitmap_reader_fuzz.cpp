@@ -12,9 +12,35 @@ namespace {
 
 volatile uint32_t touched; // so that the reads are not optimised away
 
+// Decodes a run-length stream as the platform does, to its end code, reading
+// each byte it takes; no run may draw outside the image.
+uint32_t TouchRunLengthStream(const uint8_t* p, const BitmapInfoHeader& h) {
+    const auto width = static_cast<uint32_t>(h.biWidth), height = static_cast<uint32_t>(h.biHeight);
+    uint32_t sum = 0, x = 0, y = 0;
+    for (;;) {
+        const uint32_t first = *p++, second = *p++;
+        sum += first + second;
+        if (first == 0 && second == 1) return sum;
+        if (first == 0 && second == 0) {
+            x = 0;
+            ++y;
+        } else if (first == 0 && second == 2) {
+            x += *p++;
+            y += *p++;
+        } else {
+            const uint32_t pixels = first != 0 ? first : second;
+            if (y >= height || x + pixels > width) std::abort();
+            x += pixels;
+            const uint32_t literal = first != 0 ? 0 : h.biCompression == 1 ? second : (second + 1) / 2;
+            for (uint32_t i = 0; i < (literal + 1) / 2 * 2; ++i) sum += *p++;
+        }
+    }
+}
+
 // Reads every byte the platform may read for the device bitmap: the masks
 // where the colour table starts, the table's entries used (at most 256, or
-// all of the depth's when none are given), and the rows of pixels.
+// all of the depth's when none are given), and the rows of pixels or the
+// run-length stream.
 uint32_t TouchWhatThePlatformReads(const uint8_t* block) {
     const BitmapInfoHeader h = DecodeInfoHeader(block);
     const uint32_t used = h.biClrUsed < 256 ? h.biClrUsed : 256;
@@ -26,6 +52,7 @@ uint32_t TouchWhatThePlatformReads(const uint8_t* block) {
     const uint8_t* pixels = block + h.biSize + BitmapColorTableSize(block);
     uint32_t sum = 0;
     for (uint32_t i = 0; i < infoBytes; ++i) sum += block[h.biSize + i];
+    if (h.biCompression == 1 || h.biCompression == 2) return sum + TouchRunLengthStream(pixels, h);
     for (uint64_t i = 0; i < stride * rows; ++i) sum += pixels[i];
     return sum;
 }

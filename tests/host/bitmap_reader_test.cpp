@@ -144,6 +144,9 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
         {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }, true},
         {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }, true},
+        {"header block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 1; }, true},
+        {"header not locked again", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 2; }, true},
+        {"pixel block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 3; }, true},
     };
     for (const auto& c : cases) {
         Read read;
@@ -151,6 +154,39 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         EXPECT_TRUE(read.block.empty()) << c.name;
         EXPECT_TRUE(read.memory.live.empty()) << c.name;
         EXPECT_EQ(read.memory.mostAsked != 0, c.allocates) << c.name;
+    }
+}
+
+// Run-length streams of a 5 x 3 image through the reader, then checked as the platform would decode them.
+TEST(BlockHoldsPixels, TakesARunLengthStreamThatEndsInsideTheImage) {
+    const Bytes rle8 = {2, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 4, 9, 0, 1}; // every code once
+    const Bytes rle4 = {0, 5, 0x12, 0x34, 0x50, 0, 0, 0, 0, 2, 1, 1, 4, 0x99, 0, 1};
+    const struct {
+        const char* name; uint16_t bits; uint32_t compression; int32_t width, height; Bytes stream; bool draws;
+    } cases[] = {
+        {"8 bits", 8, 1, 5, 3, rle8, true},
+        {"4 bits", 4, 2, 5, 3, rle4, true},
+        {"cut short", 8, 1, 5, 3, Bytes(rle8.begin(), rle8.end() - 1), false},
+        {"no end code", 4, 2, 5, 3, Bytes(rle4.begin(), rle4.end() - 2), false},
+        {"absolute run without its padding", 8, 1, 5, 3, {0, 3, 1, 2, 3, 0, 1}, false},
+        {"run past the last column", 8, 1, 5, 3, {6, 7, 0, 1}, false},
+        {"absolute run past the last column", 4, 2, 5, 3, {2, 7, 0, 4, 1, 2, 0, 1}, false},
+        {"run past the last row", 8, 1, 5, 3, {0, 0, 0, 0, 0, 0, 1, 7, 0, 1}, false},
+        {"delta past the last column", 8, 1, 5, 3, {0, 2, 6, 0, 0, 1}, false},
+        {"delta past the last row", 8, 1, 5, 3, {0, 2, 0, 3, 0, 1}, false},
+        {"delta cut short", 8, 1, 5, 3, {0, 2, 1}, false},
+        {"image size 0", 8, 1, 5, 0, {}, false},
+        {"8-bit runs at 4 bits", 4, 1, 5, 3, {5, 7, 0, 1}, false},
+        {"4-bit runs at 8 bits", 8, 2, 5, 3, {5, 7, 0, 1}, false},
+        {"top-down", 8, 1, 5, -3, rle8, false},
+        {"negative width", 8, 1, -5, 3, rle8, false},
+    };
+    for (const auto& c : cases) {
+        Read read;
+        const auto size = static_cast<uint32_t>(c.stream.size());
+        ReadFrom(Info(c.width, c.height, c.bits, size, 0, c.compression) + Table(1u << c.bits, 4) + c.stream, read);
+        ASSERT_FALSE(read.block.empty()) << c.name;
+        EXPECT_EQ(BlockHoldsPixels(read.block.data()), c.draws) << c.name;
     }
 }
 

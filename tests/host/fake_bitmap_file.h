@@ -51,6 +51,8 @@ public:
     std::map<BlockHandle, uint32_t> live; // block and size
     bool failAllocate = false;
     bool failEnlarge = false;
+    uint32_t failLock = 0; // when set, the lock of this number, counted from 1, fails
+    uint32_t locks = 0;
     uint64_t mostAsked = 0;
 
     BlockHandle Allocate(uint32_t size) override {
@@ -68,10 +70,12 @@ public:
         live[enlarged] = size;
         return enlarged;
     }
-    uint8_t* Lock(BlockHandle block) override { return static_cast<uint8_t*>(block); }
+    uint8_t* Lock(BlockHandle block) override {
+        return ++locks == failLock ? nullptr : static_cast<uint8_t*>(block);
+    }
     void Unlock(BlockHandle) override {}
     void Release(BlockHandle block) override {
-        live.erase(block);
+        if (live.erase(block) != 1) std::abort(); // not a block of ours
         std::free(block);
     }
 };

@@ -105,19 +105,41 @@ std::string ReadAll(const std::string& path) {
     return content.str();
 }
 
+// Whether most points down the middle of the logo's frame, as the screen shows
+// them, differ from the dialog's background: a picture, not the empty frame.
+bool ShowsAPicture(HWND frame) {
+    RECT r;
+    GetWindowRect(frame, &r);
+    HDC screen = GetDC(nullptr);
+    int points = 0, differ = 0;
+    for (LONG y = r.top + 2; y < r.bottom - 2; y += 8, ++points) {
+        differ += GetPixel(screen, (r.left + r.right) / 2, y) != GetSysColor(COLOR_3DFACE);
+    }
+    ReleaseDC(nullptr, screen);
+    return differ * 2 > points;
+}
+
 // A copy of the program in a folder of its own, with one file beside it: the
 // 3-D controls library is used only when complete, the wide layout only with a
-// logo that can be read.
+// logo that can be read, and its frame shows the logo only when the platform
+// can draw it whole.
 TEST(Program, TakesTheLibraryAndTheLogoBesideIt) {
-    static bool wide;
+    static bool wide, picture;
     const std::string ctl3d = "CTL3D.DLL", logo = "VELKLOGO.DIB";
-    const struct { const char* folder; std::string file, content; const char* calls; bool wide; } cases[] = {
+    const std::string rle8 = ReadAll(FromEnvironment("TARVEX_TEST_DATA") + "\\logo-rle8.dib");
+    ASSERT_FALSE(rle8.empty());
+    std::string noEndCode = rle8;
+    noEndCode.back() = '\0'; // the end of bitmap becomes an end of line
+    const struct { const char* folder; std::string file, content; const char* calls; bool wide, picture; } cases[] = {
         {"C:\\ctl3d-full", ctl3d, ReadAll(FromEnvironment("TARVEX_CTL3D_FULL")),
-         "register autosubclass unregister free ", false},
-        {"C:\\ctl3d-partial", ctl3d, ReadAll(FromEnvironment("TARVEX_CTL3D_PARTIAL")), "free ", false},
-        {"C:\\logo-ours", logo, ReadAll(FromEnvironment("TARVEX_LOGO")), "", true},
-        {"C:\\logo-rejected", logo, std::string("\x40\0\0\0", 4) + std::string(60, 'x'), "", false}, // 64-byte header
-        {"C:\\logo-none", "", "", "", false},
+         "register autosubclass unregister free ", false, false},
+        {"C:\\ctl3d-partial", ctl3d, ReadAll(FromEnvironment("TARVEX_CTL3D_PARTIAL")), "free ", false, false},
+        {"C:\\logo-ours", logo, ReadAll(FromEnvironment("TARVEX_LOGO")), "", true, true},
+        {"C:\\logo-rle8", logo, rle8, "", true, true},
+        {"C:\\logo-rle4", logo, ReadAll(FromEnvironment("TARVEX_TEST_DATA") + "\\logo-rle4.dib"), "", true, true},
+        {"C:\\logo-no-end-code", logo, noEndCode, "", true, false},
+        {"C:\\logo-rejected", logo, std::string("\x40\0\0\0", 4) + std::string(60, 'x'), "", false, false},
+        {"C:\\logo-none", "", "", "", false, false},
     };
     for (const auto& c : cases) {
         const std::string folder = std::string(c.folder) + "\\";
@@ -125,8 +147,14 @@ TEST(Program, TakesTheLibraryAndTheLogoBesideIt) {
         ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), (folder + "tarvex.exe").c_str(), FALSE));
         if (!c.file.empty()) std::ofstream(folder + c.file, std::ios::binary) << c.content;
         DeleteFileA((folder + "calls.txt").c_str());
-        EXPECT_EQ(RunProgram(folder + "tarvex.exe", [](HWND dialog) { wide = GetDlgItem(dialog, 2) != nullptr; }), 0u);
+        EXPECT_EQ(RunProgram(folder + "tarvex.exe", [](HWND dialog) {
+            HWND frame = GetDlgItem(dialog, 2);
+            wide = frame != nullptr;
+            picture = false;
+            for (int tries = 0; wide && tries < 20 && !(picture = ShowsAPicture(frame)); ++tries) Sleep(100);
+        }), 0u);
         EXPECT_EQ(wide, c.wide) << c.folder;
+        EXPECT_EQ(picture, c.picture) << c.folder;
         EXPECT_EQ(ReadAll(folder + "calls.txt"), c.calls) << c.folder;
     }
 }
