@@ -12,6 +12,7 @@
 
 #include "../../tools/startup/process_dialog.h"
 #include "../../tools/window_bitmap.h"
+#include "../../bench/drive_table.h"
 #include "dialog_harness.h"
 
 namespace {
@@ -43,15 +44,37 @@ DWORD RunProgram(const std::string& program, void (*check)(HWND dialog)) {
     return exitCode;
 }
 
-// The main dialog with its drive list, and Info and More opening their dialogs over it.
-void ShowsTheDriveListAndTheSecondaryDialogs(HWND dialog) {
-    EXPECT_GT(SendDlgItemMessageA(dialog, 12, CB_GETCOUNT, 0, 0), 0);
+// Waits for a window the program opens over its main dialog.
+HWND Opened(HWND dialog, const char* caption) {
+    for (int tries = 0; tries < 100; ++tries, Sleep(50)) {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", caption)) != nullptr;) {
+            if (GetWindow(w, GW_OWNER) == dialog) return w;
+        }
+    }
+    ADD_FAILURE() << "no window " << caption;
+    return nullptr;
+}
+
+// The main dialog with drive C:'s free space to the megabyte, whatever the version
+// (Windows 95 to ME would give at most 2 GB through the older call), a message box
+// titled with the program caption, and Info and More opening their dialogs over it.
+void ShowsTheDriveListAMessageAndTheSecondaryDialogs(HWND dialog) {
+    char text[kDriveTextSize] = "";
+    SendDlgItemMessageA(dialog, 12, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)"));
+    GetDlgItemTextA(dialog, 12, text, sizeof text);
+    ULARGE_INTEGER available;
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, nullptr, nullptr));
+    EXPECT_NEAR(std::atof(text + 5), static_cast<double>(available.QuadPart >> 20), 64) << text;
+
+    PostMessageA(dialog, WM_COMMAND, 72, 0); // Store before any test
+    HWND box = Opened(dialog, "Tarvex (Durotest)");
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static", "Hard disk not yet tested"), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    for (int tries = 0; tries < 100 && IsWindow(box); ++tries) Sleep(50);
     for (const auto& [id, caption] :
          {std::pair<int, const char*>{73, "For your information"}, {74, "Tarvex - prozessor und memorytest"}}) {
         PostMessageA(dialog, WM_COMMAND, id, 0);
-        HWND opened = nullptr;
-        for (int tries = 0; tries < 100 && (opened = FindWindowA("#32770", caption)) == nullptr; ++tries) Sleep(50);
-        ASSERT_NE(opened, nullptr) << caption;
+        HWND opened = Opened(dialog, caption);
         EXPECT_EQ(GetWindow(opened, GW_OWNER), dialog) << caption;
         PostMessageA(opened, WM_COMMAND, IDOK, 0);
         for (int tries = 0; tries < 100 && IsWindow(opened); ++tries) Sleep(50);
@@ -69,7 +92,7 @@ TEST(Program, ShowsItsMainDialogAndEndsWithExitCodeZeroFromWindows95On) {
             RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                            static_cast<DWORD>(strlen(version) + 1));
         }
-        const DWORD exitCode = RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveListAndTheSecondaryDialogs);
+        const DWORD exitCode = RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveListAMessageAndTheSecondaryDialogs);
         EXPECT_EQ(exitCode, 0u) << version;
     }
     RegDeleteValueA(wine, "Version");
