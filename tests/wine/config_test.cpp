@@ -13,68 +13,40 @@
 namespace {
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
-    content << in.rdbuf();
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }
 
-void WriteFile(const std::string& path, const std::string& content) {
+// Replaces the file and drops what the platform cached of it.
+void WriteSystemIni(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI");
 }
 
-// A SYSTEM.INI of the kind a machine with both capture drivers has, other
-// drivers' sections and comments included. Wine drops blank lines whenever it
-// rewrites a profile file, so there are none.
-std::string SystemIni(const char* dataRate, const char* captureDrive, const char* format) {
-    return std::string("[boot]\r\n"
-                       "shell=Explorer.exe\r\n"
-                       "; a comment the user wrote\r\n"
-                       "[drivers]\r\n"
-                       "VIDC.MJPG=VideoRQ3.drv\r\n"
-                       "[velkCI.DLL]\r\n"
-                       "RQ7ToMemory=8000\r\n"
-                       "MemoryToRQ7=9000\r\n"
-                       "DataRate=") +
-           dataRate + "\r\nCaptureDrive=" + captureDrive + "\r\nDefCapFormat=" + format +
-           "\r\n"
-           "Port=0x300\r\n"
-           "[VIDEORQ3]\r\n"
-           "IRQ=10\r\n";
+// A SYSTEM.INI of a machine with both capture drivers, with other drivers'
+// sections and a comment. Wine drops blank lines when it rewrites a profile file.
+std::string SystemIni(const std::string& pciKeys, const std::string& isaKeys = "") {
+    return "[boot]\r\nshell=Explorer.exe\r\n; a comment the user wrote\r\n[drivers]\r\nVIDC.MJPG=VideoRQ3.drv\r\n"
+           "[velkCI.DLL]\r\nRQ7ToMemory=8000\r\nMemoryToRQ7=9000\r\n" + pciKeys + "Port=0x300\r\n"
+           "[VIDEORQ3]\r\nIRQ=10\r\n" + isaKeys;
 }
 
-class ProfileFiles : public testing::Test {
-protected:
-    void SetUp() override {
-        path_ = WindowsFile("system.ini");
-        original_ = ReadFile(path_);
-        WriteFile(path_, SystemIni("1000", "Q:", "MID"));
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI"); // drop what the platform cached
-    }
-    void TearDown() override {
-        WriteFile(path_, original_);
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI");
-    }
-
-    std::string path_;
-    std::string original_;
-};
-
-TEST_F(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys) {
+TEST(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys) {
+    const std::string path = WindowsFile("system.ini"), original = ReadFile(path);
+    const std::string before = "DataRate=1000\r\nCaptureDrive=Q:\r\nDefCapFormat=MID\r\n";
+    WriteSystemIni(path, SystemIni(before));
     EXPECT_EQ(DetectCaptureBoard(captureOptions, captureBoard), 1);
     EXPECT_EQ(std::make_tuple(captureBoard.boardKind, captureOptions.boardType, captureBoard.limits.cardToMemory,
                               captureBoard.limits.memoryToCard),
               std::make_tuple(uint16_t{kPciInterfaceWithIsaCodec}, uint16_t{kPciBoard}, 8000u, 9000u));
 
     ASSERT_TRUE(StoreDriveResults(1924, 2, "E:", kPciBoard));
-    EXPECT_EQ(ReadFile(path_), SystemIni("1924", "E:", "HIGH"));
-
-    WriteFile(path_, SystemIni("1000", "Q:", "MID"));
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "SYSTEM.INI");
+    EXPECT_EQ(ReadFile(path), SystemIni("DataRate=1924\r\nCaptureDrive=E:\r\nDefCapFormat=HIGH\r\n"));
+    WriteSystemIni(path, SystemIni(before));
     ASSERT_TRUE(StoreDriveResults(79, 2, "C:", kIsaBoard));
-    std::string expected = SystemIni("1000", "Q:", "MID");
-    expected.replace(expected.find("IRQ=10\r\n"), 8, "IRQ=10\r\nDataRate=79\r\nCaptureDrive=C:\r\n");
-    EXPECT_EQ(ReadFile(path_), expected);
+    EXPECT_EQ(ReadFile(path), SystemIni(before, "DataRate=79\r\nCaptureDrive=C:\r\n"));
+    WriteSystemIni(path, original);
 }
 
 TEST(Country, NtscFollowsTheCountryCode) {
