@@ -28,11 +28,25 @@ add_test(NAME import_audit
 add_test(NAME no_static_constructors
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-no-constructors.sh $<TARGET_OBJECTS:tarvex>)
 
-# The release: the program, its logo and its read-me in one zip.
+# The help, written once: the help file with its contents file, the read-me and
+# the HTML version (for Windows without a viewer of .HLP files), all beside the
+# program under the 8.3 names that the source gives them.
+set(HELP_SOURCE ${CMAKE_SOURCE_DIR}/docs/tarvex.but)
+set(HELP_FILES VELKTRVX.HLP VELKTRVX.CNT README.TXT VELKTRVX.HTM)
+add_custom_command(OUTPUT ${HELP_FILES}
+  COMMAND halibut --winhelp --text --html ${HELP_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E rename VELKTRVX.cnt VELKTRVX.CNT # Halibut's contents file is lower case
+  DEPENDS ${HELP_SOURCE}
+  COMMENT "Making the help")
+add_custom_target(tarvex_help ALL DEPENDS ${HELP_FILES})
+
+# The release: the program, its logo, its help and read-me in one zip, which is
+# unpacked on Windows 95 too: 8.3 names, and Windows line ends for the read-me.
 add_custom_target(release
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/docs/readme.txt README.TXT
   COMMAND ${CMAKE_COMMAND} -E rm -f tarvex.zip
-  COMMAND zip -q -j tarvex.zip $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB README.TXT
-  DEPENDS tarvex
+  COMMAND zip -q -j tarvex.zip $<TARGET_FILE:tarvex> ${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB VELKTRVX.HLP
+          VELKTRVX.CNT VELKTRVX.HTM
+  COMMAND zip -q -j -l tarvex.zip README.TXT
+  DEPENDS tarvex tarvex_help
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Packing tarvex.zip")
