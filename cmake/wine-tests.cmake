@@ -24,8 +24,18 @@ target_compile_definitions(fake_ctl3d_partial PRIVATE WITHOUT_UNREGISTER)
 
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the Wine tests start")
+# The program build lays the help beside the program; building the tests brings both up to date.
+get_filename_component(PROGRAM_DIR "${TARVEX_PROGRAM}" DIRECTORY)
+if(TARVEX_PROGRAM)
+  # A build of its own, outside this make's jobs.
+  add_custom_target(program_with_help
+    COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS --unset=MAKELEVEL
+            ${CMAKE_COMMAND} --build ${PROGRAM_DIR} --target tarvex tarvex_help)
+  add_dependencies(wine_tests program_with_help)
+endif()
 set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-                     TARVEX_PROGRAM=${TARVEX_PROGRAM} TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
+                     TARVEX_PROGRAM=${TARVEX_PROGRAM} TARVEX_HELP=${PROGRAM_DIR}/VELKTRVX.HLP
+                     TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
                      TARVEX_CTL3D_PARTIAL=$<TARGET_FILE:fake_ctl3d_partial>
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
                      TARVEX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/wine/data)

@@ -17,14 +17,15 @@
 
 namespace {
 
-// Starts the program with a command tail, waits for its main dialog, lets check
-// look at it, closes it and returns the exit code.
+// Starts the program in its own folder, as Explorer does, with a command tail;
+// waits for its main dialog, lets check look at it, closes it and returns the exit code.
 DWORD RunProgram(const std::string& program, void (*check)(HWND dialog)) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string commandLine = "\"" + program + "\" fromCONFIG";
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    const std::string folder = program.substr(0, program.find_last_of('\\'));
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process)) {
         ADD_FAILURE() << "cannot start " << program;
         return 255;
@@ -119,6 +120,44 @@ void TestsDriveC(HWND dialog) {
 TEST(Program, RunsADiskTestOnDriveCEndToEnd) {
     EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u);
     EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
+}
+
+// Help shows the contents of the help beside the program, which runs in its own
+// folder; Close (IDOK) in the main dialog or Escape in the processor test lets the viewer go.
+int closeCommand;
+
+void OpensTheHelpAndLetsItGo(HWND main) {
+    if (closeCommand == IDCANCEL) PostMessageA(main, WM_COMMAND, 74, 0);
+    HWND dialog = closeCommand == IDCANCEL ? Opened(main, "Tarvex - prozessor und memorytest") : main;
+    PostMessageA(dialog, WM_COMMAND, 70, 0);
+    HWND viewer = nullptr;
+    for (int tries = 0; tries < 100 && !IsWindowVisible(viewer = FindWindowA("MS_WINHELP", nullptr)); ++tries) {
+        Sleep(50);
+    }
+    char topic[64] = ""; // asked for: another process's control has no caption to read
+    SendMessageA(FindWindowExA(viewer, nullptr, "RichEdit20A", nullptr), WM_GETTEXT, sizeof topic,
+                 reinterpret_cast<LPARAM>(topic));
+    EXPECT_EQ(std::string(topic).substr(0, 6), "Tarvex");
+    DWORD viewerProcess = 0;
+    GetWindowThreadProcessId(viewer, &viewerProcess);
+    EXPECT_EQ(ProcessDialog(viewerProcess), nullptr) << "the viewer reports a fault";
+    if (std::getenv("TARVEX_HELP_SCREENSHOT") != nullptr) {
+        Sleep(500); // the viewer lays out its buttons after its text
+        SaveWindowBitmap(viewer, FromEnvironment("TARVEX_HELP_SCREENSHOT"));
+    }
+    PostMessageA(dialog, WM_COMMAND, closeCommand, 0);
+    for (int tries = 0; tries < 100 && IsWindow(viewer); ++tries) Sleep(50);
+    EXPECT_FALSE(IsWindow(viewer)) << "the viewer stays open";
+}
+
+TEST(Program, OpensItsHelpFromBothDialogsAndClosingLetsTheViewerGo) {
+    CreateDirectoryA("C:\\help", nullptr);
+    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), "C:\\help\\tarvex.exe", FALSE));
+    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_HELP").c_str(), "C:\\help\\VELKTRVX.HLP", FALSE));
+    for (int command : {IDOK, IDCANCEL}) {
+        closeCommand = command;
+        EXPECT_EQ(RunProgram("C:\\help\\tarvex.exe", OpensTheHelpAndLetsItGo), 0u) << command;
+    }
 }
 
 std::string ReadAll(const std::string& path) {
