@@ -79,6 +79,7 @@ void ShowsTheDriveListAMessageAndTheSecondaryDialogs(HWND dialog) {
         EXPECT_EQ(GetWindow(opened, GW_OWNER), dialog) << caption;
         PostMessageA(opened, WM_COMMAND, IDOK, 0);
         for (int tries = 0; tries < 100 && IsWindow(opened); ++tries) Sleep(50);
+        EXPECT_FALSE(IsWindow(opened)) << caption;
     }
 }
 

@@ -1,7 +1,6 @@
 // The about box and the processor test dialog from their real templates.
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 #include "../../app/secondary_dialogs.h"
 #include "../../base/program_text_win32.h"
@@ -37,20 +36,6 @@ TEST(ProcessorTestDialog, StartShowsItsStagesAndEndsWithTheProgramCaption) {
     for (size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i], stages[i % 4]) << i;
     EXPECT_TRUE(recordedMessages.empty());
     for (int id = IDC_PROCESSOR_BAR; id <= IDC_MEMORY_VALUE; ++id) EXPECT_EQ(test.Text(id), "") << id;
-}
-
-TEST(ProcessorTestDialog, HelpOpensTheContentsAndEveryEndReleasesIt) {
-    for (int id : {IDOK, IDCANCEL}) {
-        TestDialog test(IDD_PROCESSOR_TEST, ProcessorTestDialogProc);
-        helpRequests.clear();
-        EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON, 0), 0), TRUE);
-        EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(999, 0), 0), FALSE);
-        EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(id, 1), 0), TRUE);
-        ASSERT_EQ(helpRequests.size(), 2u);
-        EXPECT_EQ(std::make_tuple(helpRequests[0].command, helpRequests[1].command, helpRequests[1].window),
-                  std::make_tuple(UINT{HELP_INDEX}, UINT{HELP_QUIT}, test.Handle()));
-        EXPECT_FALSE(IsWindowVisible(test.Handle()));
-    }
 }
 
 } // namespace
