@@ -29,6 +29,18 @@ std::string TestDialog::Text(int id) const {
     return text;
 }
 
+std::string TestDialog::Describe(std::initializer_list<int> ids) const {
+    std::string states;
+    for (int id : ids) {
+        states += (states.empty() ? "" : " ") + std::to_string(id) + (IsDlgButtonChecked(dialog_, id) ? "x" : "") +
+                  (Enabled(id) ? "" : "-") + (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE ? "" : "h");
+        char kind[8] = "";
+        GetClassNameA(Control(id), kind, sizeof kind);
+        if (lstrcmpiA(kind, "Static") == 0 && !Text(id).empty()) states += ":" + Text(id);
+    }
+    return states;
+}
+
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
     bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool HasFocus(int id) const { return GetFocus() == Control(id); }
+    // The controls' states in one line: each id, with "x" when checked, "-" when disabled,
+    // "h" when hidden and, for a static control, ":" and its text ("72- 400x 14:3100 kB/s").
+    std::string Describe(std::initializer_list<int> ids) const;
     // Shows the dialog and paints whatever is invalid now.
     void Paint();
     // Every caption the dialog got from now on.
