@@ -43,7 +43,6 @@ TEST(DetectCaptureBoard, FindsBoardKindTypeAndLimits) {
         uint16_t boardKind, boardType; uint32_t cardToMemory, memoryToCard;
     } cases[] = {
         {none, none, none, 0, 2, 10000, 15000},
-        {none, none, "videorq3.drv", 1, 1, 2000, 2000},
         {none, none, "VIDEORQ3.DRV", 1, 1, 2000, 2000},
         {none, none, "C:\\WINDOWS\\videorq3.drv", 0, 2, 10000, 15000},
         {none, none, "videorq3.drv ", 0, 2, 10000, 15000},

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "../../app/program.h"
+#include "../../base/help_win32.h"
 
 namespace {
 
@@ -39,10 +40,6 @@ std::string TestDialog::Describe(std::initializer_list<int> ids) const {
         if (lstrcmpiA(kind, "Static") == 0 && !Text(id).empty()) states += ":" + Text(id);
     }
     return states;
-}
-
-INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
 }
 
 void TestDialog::Paint() {
@@ -94,4 +91,19 @@ int SlotOfDriveC() {
         if (std::string(driveList.item[i].rootPath) == "C:") return i;
     }
     return -1;
+}
+
+std::vector<RecordedMessage> recordedMessages;
+int messageAnswer = IDOK;
+std::vector<HelpRequest> helpRequests;
+
+int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
+    char text[kCaptionSize];
+    LoadText(stringId, text, sizeof text);
+    recordedMessages.push_back({owner, text, flags});
+    return messageAnswer;
+}
+
+void RequestHelp(HWND window, UINT command) {
+    helpRequests.push_back({window, command});
 }

@@ -1,10 +1,13 @@
 // Dialogs made from the real templates with the real procedures, driven by
-// messages and read back, for the Wine tests.
+// messages and read back, for the Wine tests; and the stand-ins for the message
+// box and help helpers, which record what would have been shown or asked for
+// and answer as told, so that no box or help viewer blocks a test.
 #ifndef TARVEX_TESTS_WINE_DIALOG_HARNESS_H
 #define TARVEX_TESTS_WINE_DIALOG_HARNESS_H
 
 #include <windows.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -46,10 +49,22 @@ std::string WindowsFile(const char* name);
 // The position of drive C: in the process-wide drive list, or -1.
 int SlotOfDriveC();
 
-// A procedure that leaves everything to the dialog manager.
-INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM);
-
 // Delivers what is posted, as the modal loop would; drops quit messages.
 void PumpMessages();
+
+struct RecordedMessage {
+    HWND owner;
+    std::string text;
+    uint32_t flags;
+};
+
+struct HelpRequest {
+    HWND window;
+    UINT command;
+};
+
+extern std::vector<RecordedMessage> recordedMessages;
+extern int messageAnswer;
+extern std::vector<HelpRequest> helpRequests;
 
 #endif

@@ -12,7 +12,6 @@
 #include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
-#include "fake_prompts.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "../../base/program_text_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
-#include "fake_prompts.h"
 
 namespace {
 
