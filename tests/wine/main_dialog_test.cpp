@@ -284,6 +284,7 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
 
 TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimised) {
     ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_LOGO").c_str(), "VELKLOGO.DIB", FALSE)); // found here first
+    struct Remove { ~Remove() { DeleteFileA("VELKLOGO.DIB"); } } remove; // or the program tests would find it
     // The logo's top row is its darkest blue, its bottom row its lightest teal.
     const COLORREF top = RGB(10, 30, 80), bottom = RGB(30, 160, 170);
     for (HMODULE threeD : {HMODULE{}, GetModuleHandleA(nullptr)}) {
@@ -314,7 +315,6 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimis
         EXPECT_EQ(GetObjectType(bitmap) + GetObjectType(objects.palette) + GetObjectType(objects.memoryDc), 0u);
     }
     threeDControls.library = nullptr;
-    DeleteFileA("VELKLOGO.DIB");
 }
 
 } // namespace
