@@ -10,20 +10,25 @@
 
 namespace {
 
-// What the system records of an open handle: its mode (FILE_MODE_INFORMATION)
-// and the access granted (the second field of OBJECT_BASIC_INFORMATION).
-ULONG Recorded(HANDLE handle, bool mode) {
-    using Query = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    const auto queryFile = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationFile")));
-    const auto queryObject = reinterpret_cast<LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*)>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryObject")));
+// The handle's mode (FILE_MODE_INFORMATION) as the system records it.
+ULONG FileMode(HANDLE handle) {
+    using Query = LONG(WINAPI*)(HANDLE, ULONG_PTR*, ULONG*, ULONG, int);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
     ULONG_PTR status[2];
+    ULONG mode = 0;
+    EXPECT_EQ(query(handle, status, &mode, sizeof mode, 16), 0); // FileModeInformation
+    return mode;
+}
+
+// The access granted to the handle: the second field of OBJECT_BASIC_INFORMATION.
+ULONG GrantedAccess(HANDLE handle) {
+    using Query = LONG(WINAPI*)(HANDLE, int, ULONG*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
     ULONG info[14] = {};
-    const LONG result = mode ? queryFile(handle, status, info, sizeof info[0], 16) // FileModeInformation
-                             : queryObject(handle, 0, info, sizeof info, nullptr); // ObjectBasicInformation
-    EXPECT_EQ(result, 0);
-    return mode ? info[0] : info[1];
+    EXPECT_EQ(query(handle, 0, info, sizeof info, nullptr), 0); // ObjectBasicInformation
+    return info[1];
 }
 
 // The handle the test file code holds: the one open on the test file.
@@ -46,8 +51,8 @@ TEST(Win32TestFile, OpensUnbufferedAndUnsharedReplacingForWritingAndOnlyAnExisti
         HANDLE handle = HandleOnTestFile();
         ASSERT_NE(handle, nullptr);
         const ULONG synchronous = 0x20; // FILE_SYNCHRONOUS_IO_NONALERT: no overlapped transfers
-        EXPECT_EQ(Recorded(handle, true), synchronous | FILE_NO_INTERMEDIATE_BUFFERING) << writing;
-        EXPECT_EQ(Recorded(handle, false) & (FILE_READ_DATA | FILE_WRITE_DATA),
+        EXPECT_EQ(FileMode(handle), synchronous | FILE_NO_INTERMEDIATE_BUFFERING) << writing;
+        EXPECT_EQ(GrantedAccess(handle) & (FILE_READ_DATA | FILE_WRITE_DATA),
                   static_cast<ULONG>(writing ? FILE_WRITE_DATA : FILE_READ_DATA));
         EXPECT_EQ(GetFileSize(handle, nullptr), 0u); // an earlier file is replaced, not written over
         EXPECT_EQ(CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -11,12 +10,6 @@
 #include "dialog_harness.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
 
 // Replaces the file and drops what the platform cached of it.
 void WriteSystemIni(const std::string& path, const std::string& content) {
@@ -33,7 +26,7 @@ std::string SystemIni(const std::string& pciKeys, const std::string& isaKeys = "
 }
 
 TEST(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys) {
-    const std::string path = WindowsFile("system.ini"), original = ReadFile(path);
+    const std::string path = WindowsFile("system.ini"), original = ReadAll(path);
     const std::string before = "DataRate=1000\r\nCaptureDrive=Q:\r\nDefCapFormat=MID\r\n";
     WriteSystemIni(path, SystemIni(before));
     EXPECT_EQ(DetectCaptureBoard(captureOptions, captureBoard), 1);
@@ -42,10 +35,10 @@ TEST(ProfileFiles, DetectionReadsTheBoardSectionsAndStoreChangesOnlyItsOwnKeys) 
               std::make_tuple(uint16_t{kPciInterfaceWithIsaCodec}, uint16_t{kPciBoard}, 8000u, 9000u));
 
     ASSERT_TRUE(StoreDriveResults(1924, 2, "E:", kPciBoard));
-    EXPECT_EQ(ReadFile(path), SystemIni("DataRate=1924\r\nCaptureDrive=E:\r\nDefCapFormat=HIGH\r\n"));
+    EXPECT_EQ(ReadAll(path), SystemIni("DataRate=1924\r\nCaptureDrive=E:\r\nDefCapFormat=HIGH\r\n"));
     WriteSystemIni(path, SystemIni(before));
     ASSERT_TRUE(StoreDriveResults(79, 2, "C:", kIsaBoard));
-    EXPECT_EQ(ReadFile(path), SystemIni(before, "DataRate=79\r\nCaptureDrive=C:\r\n"));
+    EXPECT_EQ(ReadAll(path), SystemIni(before, "DataRate=79\r\nCaptureDrive=C:\r\n"));
     WriteSystemIni(path, original);
 }
 

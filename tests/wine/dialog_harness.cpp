@@ -1,6 +1,8 @@
 #include "dialog_harness.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "../../app/program.h"
 #include "../../base/help_win32.h"
@@ -78,6 +80,12 @@ std::string FromEnvironment(const char* variable) {
         if (c == '/') c = '\\';
     }
     return windowsPath;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ostringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
 }
 
 std::string WindowsFile(const char* name) {

@@ -43,6 +43,9 @@ private:
 // A file named by its Linux path in an environment variable, as Wine shows it on drive Z:.
 std::string FromEnvironment(const char* variable);
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadAll(const std::string& path);
+
 // A file in the Windows folder.
 std::string WindowsFile(const char* name);
 

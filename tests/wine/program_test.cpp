@@ -4,15 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
+#include "../../bench/drive_table.h"
 #include "../../tools/startup/process_dialog.h"
 #include "../../tools/window_bitmap.h"
-#include "../../bench/drive_table.h"
 #include "dialog_harness.h"
 
 namespace {
@@ -159,13 +158,6 @@ TEST(Program, OpensItsHelpFromBothDialogsAndClosingLetsTheViewerGo) {
         closeCommand = command;
         EXPECT_EQ(RunProgram("C:\\help\\tarvex.exe", OpensTheHelpAndLetsItGo), 0u) << command;
     }
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 // Whether most points down the middle of the logo's frame, as the screen shows
