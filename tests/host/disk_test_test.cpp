@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <deque>
-#include <map>
 #include <string>
 #include <tuple>
 #include <sys/stat.h>
@@ -41,7 +40,10 @@ public:
         if (readings.size() > 1) readings.pop_front();
         return now;
     }
-    int Message(uint16_t id, uint32_t flags) override { Did("message " + std::to_string(id) + "/" + std::to_string(flags)); return answer; }
+    int Message(uint16_t id, uint32_t flags) override {
+        Did("message " + std::to_string(id) + "/" + std::to_string(flags));
+        return answer;
+    }
     void Caption(uint16_t id) override { Did("caption " + std::to_string(id)); }
     void WaitCursor(bool wait) override { Did(wait ? "wait" : "arrow"); }
 
@@ -62,12 +64,12 @@ private:
             last_ = event, suffix_.clear(), repeats_ = 1;
         }
         const std::string name = event.substr(0, event.find(' '));
-        return !(name == fail && ++count_[name] == failAt);
+        return !(name == fail && ++failing_ == failAt);
     }
 
     std::string last_, suffix_;
     int repeats_ = 0;
-    std::map<std::string, uint32_t> count_;
+    uint32_t failing_ = 0; // times the failing event came
 };
 
 const std::string kFile = "D:\\VELKTRVX.DAT";
