@@ -165,19 +165,6 @@ TEST(RunDiskTest, RatesFollowTheClockOfEachPhase) {
     }
 }
 
-TEST(PhaseRate, IsTheOldMillisecondFigureOverWholeMillisecondsAndFinerBelow) {
-    for (uint32_t numerator : {20480000u, 20448000u}) {
-        for (uint64_t ms : {1u, 7u, 23u, 1000u, 8000u, 65535u, 4294967295u}) {
-            EXPECT_EQ(PhaseRate(numerator, ms * 1000), numerator / ms) << numerator << ' ' << ms;
-        }
-    }
-    const struct { uint64_t microseconds; uint32_t rate; } cases[] = {
-        {999, 20500500}, {4, UINT32_MAX}, {5, 4096000000u}, {UINT64_MAX, 0},
-    };
-    for (const auto& c : cases) EXPECT_EQ(PhaseRate(20480000, c.microseconds), c.rate) << c.microseconds;
-    EXPECT_EQ(PhaseRate(1000, 0), 1000000u); // no time at all counts as one microsecond
-}
-
 TEST(DeleteTestFiles, DeletesTheFileOfEveryDriveThatGotOneAndARealTestsFile) {
     DriveTable table{};
     DriveList list = EmptyDriveList();

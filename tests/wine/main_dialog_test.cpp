@@ -1,4 +1,4 @@
-// The main dialog from the real wide template with the real procedure.
+// The main dialog and the processor test from their real templates with the real procedures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
+#include "../../app/secondary_dialogs.h"
 #include "../../bench/disk_test_win32.h"
 #include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
@@ -250,10 +251,12 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
         ASSERT_GE(c, 0);
         Select(c);
         const std::vector<std::string>& captions = d_->Captions();
-        PerformanceClock clock;
-        const uint64_t start = clock.Microseconds();
+        LARGE_INTEGER start, end, frequency; // a clock of our own, to time the program's
+        QueryPerformanceCounter(&start);
         EXPECT_EQ(Command(IDC_START_TEST), FALSE);
-        const uint64_t whole = clock.Microseconds() - start;
+        QueryPerformanceCounter(&end);
+        QueryPerformanceFrequency(&frequency);
+        const uint64_t whole = (end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
         EXPECT_EQ(captions, (std::vector<std::string>{"Writing test file... wait", "Tarvex (Durotest)",
                                                       "Reading test file... wait", "Tarvex (Durotest)"}));
         EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
@@ -315,6 +318,23 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimis
         EXPECT_EQ(GetObjectType(bitmap) + GetObjectType(objects.palette) + GetObjectType(objects.memoryDc), 0u);
     }
     threeDControls.library = nullptr;
+}
+
+TEST(ProcessorTestDialog, StartShowsItsStagesAndEndsWithTheProgramCaption) {
+    LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
+    TestDialog test(IDD_PROCESSOR_TEST, ProcessorTestDialogProc);
+    EXPECT_TRUE(test.Enabled(IDC_HELP_BUTTON));
+    recordedMessages.clear();
+    const std::vector<std::string>& captions = test.Captions();
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(IDC_START_TEST, 0), 0), TRUE);
+    }
+    const char* const stages[] = {"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
+                                  "Testing memory bandwidth...", "Tarvex (Durotest)"};
+    ASSERT_EQ(captions.size(), 8u);
+    for (size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i], stages[i % 4]) << i;
+    EXPECT_TRUE(recordedMessages.empty());
+    for (int id = IDC_PROCESSOR_BAR; id <= IDC_MEMORY_VALUE; ++id) EXPECT_EQ(test.Text(id), "") << id;
 }
 
 } // namespace
