@@ -13,7 +13,7 @@ namespace {
 volatile uint32_t touched; // so that the reads are not optimised away
 
 // Decodes a run-length stream as the platform does, to its end code, reading
-// each byte it takes; no run may draw outside the image.
+// each byte it takes; no run may draw, nor a delta move, outside the image.
 uint32_t TouchRunLengthStream(const uint8_t* p, const BitmapInfoHeader& h) {
     const auto width = static_cast<uint32_t>(h.biWidth), height = static_cast<uint32_t>(h.biHeight);
     uint32_t sum = 0, x = 0, y = 0;
@@ -27,6 +27,7 @@ uint32_t TouchRunLengthStream(const uint8_t* p, const BitmapInfoHeader& h) {
         } else if (first == 0 && second == 2) {
             x += *p++;
             y += *p++;
+            if (x > width || y >= height) std::abort();
         } else {
             const uint32_t pixels = first != 0 ? first : second;
             if (y >= height || x + pixels > width) std::abort();
