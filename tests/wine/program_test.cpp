@@ -55,10 +55,28 @@ HWND Opened(HWND dialog, const char* caption) {
     return nullptr;
 }
 
-// The main dialog with drive C:'s free space to the megabyte, whatever the version
-// (Windows 95 to ME would give at most 2 GB through the older call), a message box
-// titled with the program caption, and Info and More opening their dialogs over it.
-void ShowsTheDriveListAMessageAndTheSecondaryDialogs(HWND dialog) {
+// Sends a window the command that should close it, and waits for it to go.
+void Close(HWND window, WPARAM command) {
+    PostMessageA(window, WM_COMMAND, command, 0);
+    for (int tries = 0; tries < 100 && IsWindow(window); ++tries) Sleep(50);
+    EXPECT_FALSE(IsWindow(window)) << "stays open";
+}
+
+std::string SystemIni(const char* key) {
+    char value[32] = "";
+    GetPrivateProfileStringA("velkCI.DLL", key, "", value, sizeof value, "SYSTEM.INI");
+    return value;
+}
+
+// A user's run on a machine with the PCI board, the ISA codec and NTSC: drive C:'s
+// free space to the megabyte, whatever the version (Windows 95 to ME would give at
+// most 2 GB through the older call); Store before a test, in a box titled with the
+// program caption; Info and More; then Start test on C: and Store.
+std::string shownRate;
+
+void TestsDriveC(HWND dialog) {
+    EXPECT_TRUE(IsDlgButtonChecked(dialog, 84)); // NTSC
+    for (int id : {72, 400, 401}) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id; // Store, both boards
     char text[kDriveTextSize] = "";
     SendDlgItemMessageA(dialog, 12, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)"));
     GetDlgItemTextA(dialog, 12, text, sizeof text);
@@ -66,55 +84,22 @@ void ShowsTheDriveListAMessageAndTheSecondaryDialogs(HWND dialog) {
     ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, nullptr, nullptr));
     EXPECT_NEAR(std::atof(text + 5), static_cast<double>(available.QuadPart >> 20), 64) << text;
 
-    PostMessageA(dialog, WM_COMMAND, 72, 0); // Store before any test
+    PostMessageA(dialog, WM_COMMAND, 72, 0);
     HWND box = Opened(dialog, "Tarvex (Durotest)");
     EXPECT_NE(FindWindowExA(box, nullptr, "Static", "Hard disk not yet tested"), nullptr);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    for (int tries = 0; tries < 100 && IsWindow(box); ++tries) Sleep(50);
+    Close(box, IDOK);
     const struct { int id; const char* caption; WPARAM close; } dialogs[] = {
         {73, "For your information", IDOK}, {73, "For your information", MAKEWPARAM(IDCANCEL, 0x1234)},
         {74, "Tarvex - prozessor und memorytest", IDOK}};
     for (const auto& [id, caption, close] : dialogs) {
         PostMessageA(dialog, WM_COMMAND, id, 0);
-        HWND opened = Opened(dialog, caption);
-        PostMessageA(opened, WM_COMMAND, close, 0);
-        for (int tries = 0; tries < 100 && IsWindow(opened); ++tries) Sleep(50);
-        EXPECT_FALSE(IsWindow(opened)) << caption;
+        Close(Opened(dialog, caption), close);
     }
-}
 
-TEST(Program, ShowsItsMainDialogAndEndsWithExitCodeZeroFromWindows95On) {
-    HKEY wine;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &wine,
-                              nullptr),
-              ERROR_SUCCESS);
-    // The prefix's own version, then 4.0, 4.10 and 4.90, the highest minor that runs.
-    for (const char* version : {"", "win95", "win98", "winme"}) {
-        if (*version != '\0') {
-            RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                           static_cast<DWORD>(strlen(version) + 1));
-        }
-        const DWORD exitCode = RunProgram(FromEnvironment("TARVEX_PROGRAM"), ShowsTheDriveListAMessageAndTheSecondaryDialogs);
-        EXPECT_EQ(exitCode, 0u) << version;
-    }
-    RegDeleteValueA(wine, "Version");
-    RegCloseKey(wine);
-}
-
-// A user's run on a machine with the PCI board, the ISA codec and NTSC: drive C:,
-// Start test, the results, Store.
-std::string shownRate;
-
-void TestsDriveC(HWND dialog) {
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, 84)); // NTSC
-    for (int id : {72, 400, 401}) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id; // Store, both boards
-    HWND list = GetDlgItem(dialog, 12);
-    SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)")); // no label
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), 0);
     PostMessageA(dialog, WM_COMMAND, 71, 0);
     char rate[32] = "";
-    for (int tries = 0; tries < 300 && rate[0] == '\0'; ++tries) {
-        Sleep(100);
+    for (int tries = 0; tries < 300 && rate[0] == '\0'; ++tries, Sleep(100)) {
         GetDlgItemTextA(dialog, 14, rate, sizeof rate);
     }
     shownRate = rate;
@@ -123,20 +108,23 @@ void TestsDriveC(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, 72, 0);
 }
 
-std::string SystemIni(const char* section, const char* key) {
-    char value[32] = "";
-    GetPrivateProfileStringA(section, key, "", value, sizeof value, "SYSTEM.INI");
-    return value;
-}
-
-TEST(Program, RunsADiskTestOnDriveCEndToEnd) {
+TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
     WritePrivateProfileStringA("velkCI.DLL", "RQ7ToMemory", "8000", "SYSTEM.INI");
     WritePrivateProfileStringA("drivers", "VIDC.MJPG", "VideoRQ3.drv", "SYSTEM.INI");
     WriteProfileStringA("intl", "iCountry", "1");
-    EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u);
-    EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
-    EXPECT_EQ(SystemIni("velkCI.DLL", "DataRate") + " kB/s", shownRate);
-    EXPECT_EQ(SystemIni("velkCI.DLL", "CaptureDrive") + SystemIni("velkCI.DLL", "DefCapFormat"), "C:LOW");
+    // The prefix's own version, then 4.0, 4.10 and 4.90, the highest minor that runs.
+    for (const std::string version : {"", "win95", "win98", "winme"}) {
+        if (!version.empty()) {
+            RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version", REG_SZ, version.c_str(),
+                            static_cast<DWORD>(version.size() + 1));
+        }
+        WritePrivateProfileStringA("velkCI.DLL", "DataRate", nullptr, "SYSTEM.INI");
+        EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u) << version;
+        EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
+        EXPECT_EQ(SystemIni("DataRate") + " kB/s", shownRate);
+        EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
+    }
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
     WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
     WritePrivateProfileStringA("drivers", "VIDC.MJPG", nullptr, "SYSTEM.INI");
     WriteProfileStringA("intl", "iCountry", nullptr);
