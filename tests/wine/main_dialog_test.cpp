@@ -9,7 +9,7 @@
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
 #include "../../app/secondary_dialogs.h"
-#include "../../bench/disk_test_win32.h"
+#include "../../bench/disk_test.h"
 #include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
@@ -22,6 +22,13 @@ int64_t FileSize(const char* name) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+COLORREF Pixel(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
 }
 
 class MainDialog : public testing::Test {
@@ -44,7 +51,6 @@ protected:
 
     LRESULT Send(UINT message, WPARAM wParam = 0) { return MainDialogProc(d_->Handle(), message, wParam, 0); }
     LRESULT Command(int id, int notification = 0) { return Send(WM_COMMAND, MAKEWPARAM(id, notification)); }
-    bool Checked(int id) { return IsDlgButtonChecked(d_->Handle(), id) == BST_CHECKED; }
     void Select(int position) {
         SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_SETCURSEL, position, 0);
         Command(IDC_DRIVE_LIST, CBN_SELCHANGE);
@@ -55,9 +61,11 @@ protected:
         d_->Paint();
     }
     // The messages shown since the dialog opened, as "text flags" one after the other.
-    static std::string Shown() {
+    std::string Shown() const {
         std::string shown;
-        for (const RecordedMessage& m : recordedMessages) shown += m.text + ' ' + std::to_string(m.flags);
+        for (const RecordedMessage& m : recordedMessages) {
+            shown += m.text + ' ' + std::to_string(m.flags) + (m.owner == d_->Handle() ? "" : " not owned");
+        }
         return shown;
     }
 
@@ -72,13 +80,10 @@ TEST_F(MainDialog, InitialisesFromTheOptionsAndTheBoardFound) {
     };
     for (const auto& c : cases) {
         Open(c.kind, c.type);
-        EXPECT_EQ(d_->Describe({IDC_STORE, IDC_ISA, IDC_PCI}), c.boards) << c.kind;
-        EXPECT_EQ(d_->Describe({IDC_HELP_BUTTON, IDC_MORE, IDC_PAL, IDC_NTSC, IDC_AUDIO_RECORDING, IDC_TV_CROPPING,
-                                IDC_RATE_22K, IDC_MONO, IDC_SAMPLE_8, IDC_DMA_8}),
-                  "70 74h 83x 84 417 418 409x 411x 415x 413x");
+        EXPECT_EQ(d_->Describe({72, 400, 401, 70, 74, 83, 84, 417, 418, 409, 411, 415, 413}),
+                  std::string(c.boards) + " 70 74h 83x 84 417 418 409x 411x 415x 413x") << c.kind;
         EXPECT_TRUE(SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0) > 0 &&
-                    SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCURSEL, 0, 0) == 0);
-        EXPECT_TRUE(d_->HasFocus(IDC_CLOSE));
+                    SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCURSEL, 0, 0) == 0 && d_->HasFocus(IDC_CLOSE));
     }
 }
 
@@ -95,8 +100,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
         CheckRadioButton(d_->Handle(), IDC_PAL, IDC_NTSC, c.norm);
         CheckDlgButton(d_->Handle(), IDC_TV_CROPPING, c.cropping ? BST_CHECKED : BST_UNCHECKED);
         Repaint();
-        EXPECT_EQ(d_->Describe({IDC_REACHABLE_RATE, IDC_RATIO_QUARTER, IDC_RATIO_HALF, IDC_RATIO_FULL, IDC_FRAME_QUARTER,
-                                IDC_FRAME_HALF, IDC_FRAME_FULL, IDC_WRITE_RATE, IDC_READ_RATE}),
+        EXPECT_EQ(d_->Describe({14, 18, 19, 20, 15, 16, 17, 203, 204}),
                   std::string(c.shown) + " 203:4000 kB/s 204:9000 kB/s");
     }
 }
@@ -131,10 +135,10 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
         EXPECT_EQ(Command(c.id), TRUE);
         EXPECT_EQ(driveTable.entry[0].compression, c.compression) << c.id;
         Repaint();
-        const std::string audioControls = d_->Describe({IDC_RATE_11K, IDC_RATE_22K, IDC_RATE_44K, IDC_MONO, IDC_STEREO,
-                                                        IDC_SAMPLE_8, IDC_SAMPLE_16, IDC_DMA_8, IDC_DMA_16, IDC_AUDIO_CARD_LABEL});
-        EXPECT_EQ(audioControls, Checked(IDC_AUDIO_RECORDING) ? "408 409x 410 411x 412 415x 416 413x 414 419:Audio cardtype:"
-                                                              : "408- 409x- 410- 411x- 412- 415x- 416- 413x- 414- 419-:Audio cardtype:");
+        EXPECT_EQ(d_->Describe({408, 409, 410, 411, 412, 415, 416, 413, 414, 419}),
+                  c.id == IDC_AUDIO_RECORDING && c.checked
+                      ? "408 409x 410 411x 412 415x 416 413x 414 419:Audio cardtype:"
+                      : "408- 409x- 410- 411x- 412- 415x- 416- 413x- 414- 419-:Audio cardtype:");
     }
 }
 
@@ -144,7 +148,7 @@ TEST_F(MainDialog, SelectingADriveShowsItsResultsOrNone) {
     driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 0, 0, 0, 0};
     driveTable.entry[1] = DriveEntry{1, 0, 3, 6000, 8000, 0, 0, 0, 0};
     Select(1);
-    EXPECT_EQ(d_->Describe({IDC_REACHABLE_RATE, IDC_WRITE_RATE}), "14:3100 kB/s 203:6000 kB/s"); // estimated
+    EXPECT_EQ(d_->Describe({14, 203}), "14:3100 kB/s 203:6000 kB/s"); // estimated
     Select(0);
     EXPECT_EQ(d_->Text(IDC_REACHABLE_RATE), "1924 kB/s");
 
@@ -152,67 +156,53 @@ TEST_F(MainDialog, SelectingADriveShowsItsResultsOrNone) {
     HWND bar = d_->Control(IDC_WRITE_BAR);
     RECT client;
     GetClientRect(bar, &client);
-    const LONG end = 1 + static_cast<LONG>(3000 / (8000 / (client.right - 3)));
-    const auto pixel = [&](LONG x) {
-        HDC dc = GetDC(bar);
-        const COLORREF colour = GetPixel(dc, x, client.bottom / 2);
-        ReleaseDC(bar, dc);
-        return colour == RGB(0, 192, 192);
-    };
-    EXPECT_TRUE(pixel(1) && pixel(end - 1) && !pixel(end + 1));
+    const LONG end = 1 + static_cast<LONG>(3000 / (8000 / (client.right - 3))), y = client.bottom / 2;
+    const COLORREF colour = RGB(0, 192, 192);
+    EXPECT_TRUE(Pixel(bar, 1, y) == colour && Pixel(bar, end - 1, y) == colour && Pixel(bar, end + 1, y) != colour);
 
     driveTable.entry[1].tested = 0;
     Select(1);
-    EXPECT_EQ(d_->Describe({14, 15, 16, 17, 18, 19, 20, 203, 204}), "14 15 16 17 18 19 20 203h:3000 kB/s 204h:4000 kB/s");
-    EXPECT_FALSE(pixel(1)); // the old bar is erased
+    EXPECT_EQ(d_->Describe({14, 15, 16, 17, 18, 19, 20, 203, 204}),
+              "14 15 16 17 18 19 20 203h:3000 kB/s 204h:4000 kB/s");
+    EXPECT_NE(Pixel(bar, 1, y), colour); // the old bar is erased
 }
 
 TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
     Open(kPciInterface);
     d_->Paint();
-    const std::string systemIni = WindowsFile("system.ini");
-    const std::string saved = systemIni + ".saved";
-    const struct { bool tested, writable; const char* message; uint32_t flags; int focus; } cases[] = {
-        {false, true, "Hard disk not yet tested", MB_OK | MB_ICONEXCLAMATION, IDC_START_TEST},
-        {true, false, "Data rate could not be stored in SYSTEM.INI", MB_OK | MB_ICONHAND, IDC_STORE},
-        {true, true, nullptr, 0, IDC_DRIVE_LIST},
+    const std::string systemIni = WindowsFile("system.ini"), saved = systemIni + ".saved";
+    const char *ini = systemIni.c_str(), *aside = saved.c_str();
+    const struct { uint32_t tested; bool writable; const char* shown; int focus; } cases[] = {
+        {0, true, "Hard disk not yet tested 48", IDC_START_TEST},
+        {1, false, "Data rate could not be stored in SYSTEM.INI 16", IDC_STORE},
+        {1, true, "", IDC_DRIVE_LIST},
     };
     for (const auto& c : cases) {
-        driveTable.entry[0].tested = 0;
-        if (c.tested) driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 1924, 112, 0, 0};
+        driveTable.entry[0] = DriveEntry{c.tested, 0, 3, 3000, 4000, 1924, 112, 0, 0};
         // A SYSTEM.INI that cannot be written: a folder in its place.
-        if (!c.writable) {
-            ASSERT_TRUE(MoveFileA(systemIni.c_str(), saved.c_str()));
-            CreateDirectoryA(systemIni.c_str(), nullptr);
-        }
+        ASSERT_TRUE(c.writable || (MoveFileA(ini, aside) && CreateDirectoryA(ini, nullptr)));
         recordedMessages.clear();
         EXPECT_EQ(Command(IDC_STORE), FALSE);
-        if (!c.writable) {
-            RemoveDirectoryA(systemIni.c_str());
-            ASSERT_TRUE(MoveFileA(saved.c_str(), systemIni.c_str()));
-        }
-        EXPECT_EQ(Shown(), c.message ? std::string(c.message) + ' ' + std::to_string(c.flags) : "");
+        ASSERT_TRUE(c.writable || (RemoveDirectoryA(ini) && MoveFileA(aside, ini)));
+        EXPECT_EQ(Shown(), c.shown);
         EXPECT_TRUE(d_->HasFocus(c.focus)) << c.focus;
-        EXPECT_EQ(runFlags.resultsStored, c.message ? 0u : 1u);
+        EXPECT_EQ(runFlags.resultsStored, *c.shown != '\0' ? 0u : 1u);
     }
     WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
 }
 
 TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTestedResultsWereNotStored) {
-    // The session's end deletes the test files and nothing else.
-    Open(kPciInterface);
-    const int slot = SlotOfDriveC();
-    ASSERT_GE(slot, 0);
-    const auto testFile = [&] {
+    const auto openWithTestFile = [&](uint16_t kind) {
+        Open(kind);
         d_->Paint();
         std::ofstream(kTestFile) << "test";
-        driveTable.entry[slot].testFileCreated = 1;
+        driveTable.entry[SlotOfDriveC()].testFileCreated = 1;
     };
-    testFile();
+    // The session's end deletes the test files and nothing else.
+    openWithTestFile(kPciInterface);
     runFlags.testAttempted = 1;
     EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
-    EXPECT_EQ(FileSize(kTestFile), -1);
-    EXPECT_TRUE(IsWindowVisible(d_->Handle()) && recordedMessages.empty());
+    EXPECT_TRUE(FileSize(kTestFile) == -1 && IsWindowVisible(d_->Handle()) && recordedMessages.empty());
     EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
 
     const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
@@ -221,11 +211,9 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
     };
     for (const auto& c : cases) {
         for (int answer : {IDNO, IDYES}) {
-            Open(c.kind);
-            testFile();
+            openWithTestFile(c.kind);
             runFlags = RunFlags{c.stored, c.attempted};
             messageAnswer = answer;
-
             EXPECT_EQ(Command(IDC_CLOSE), TRUE);
             PumpMessages(); // the posted close
             EXPECT_EQ(Shown(), c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 8500" : "");
@@ -233,19 +221,17 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
             EXPECT_EQ(std::make_tuple(IsWindowVisible(d_->Handle()) != FALSE, FileSize(kTestFile) != -1,
                                       d_->HasFocus(IDC_STORE)),
                       std::make_tuple(stays, stays, stays)) << c.kind << ' ' << answer;
-            ASSERT_FALSE(helpRequests.empty());
-            EXPECT_EQ(helpRequests[0].command, static_cast<UINT>(HELP_QUIT));
+            EXPECT_TRUE(!helpRequests.empty() && helpRequests[0].command == HELP_QUIT);
             DeleteFileA(kTestFile);
         }
     }
 }
 
 TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
+    const int c = SlotOfDriveC();
     for (uint16_t board : {uint16_t{kIsaBoard}, uint16_t{kPciBoard}}) { // the smaller file must replace the larger
         Open(kPciInterfaceWithIsaCodec, board);
         d_->Paint();
-        const int c = SlotOfDriveC();
-        ASSERT_GE(c, 0);
         Select(c);
         const std::vector<std::string>& captions = d_->Captions();
         LARGE_INTEGER start, end, frequency; // a clock of our own, to time the program's
@@ -257,24 +243,20 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
         EXPECT_EQ(captions, (std::vector<std::string>{"Writing test file... wait", "Tarvex (Durotest)",
                                                       "Reading test file... wait", "Tarvex (Durotest)"}));
         EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
-        EXPECT_EQ(driveTable.entry[c].tested + runFlags.testAttempted, 2u);
-        EXPECT_TRUE(d_->HasFocus(IDC_STORE) && recordedMessages.empty());
-        d_->Paint();
         const DriveEntry& entry = driveTable.entry[c];
+        EXPECT_TRUE(entry.tested + runFlags.testAttempted == 2 && d_->HasFocus(IDC_STORE) && recordedMessages.empty());
+        d_->Paint();
         EXPECT_EQ(d_->Text(IDC_WRITE_RATE), std::to_string(entry.writeRate) + " kB/s");
-        // Timed by the performance counter: a rate r stands for a phase longer than the numerator over
-        // r + 1, so both fit in the whole test, and neither moved 20 MB faster than memory (100 GB/s).
+        // A rate r stands for a phase longer than the numerator over r + 1, so both fit
+        // in the whole test, and neither moved 20 MB faster than memory (100 GB/s).
         const uint64_t numerator = uint64_t{PlanFor(board).rateNumerator} * 1000;
         EXPECT_LT(numerator / (entry.writeRate + uint64_t{1}) + numerator / (entry.readRate + uint64_t{1}), whole);
         EXPECT_LT(std::max(entry.writeRate, entry.readRate), 100000000u) << entry.writeRate << ' ' << entry.readRate;
     }
-    // Too little room now: refused with its message, owned by the dialog.
-    driveTable.entry[SlotOfDriveC()].freeBytes = 20971519;
+    // Too little room now: refused with its message.
+    driveTable.entry[c].freeBytes = 20971519;
     EXPECT_EQ(Command(IDC_START_TEST), TRUE);
-    ASSERT_EQ(recordedMessages.size(), 1u);
-    EXPECT_EQ(recordedMessages[0].text, "Not enough free hard disk space");
-    EXPECT_EQ(recordedMessages[0].flags, static_cast<uint32_t>(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_EQ(recordedMessages[0].owner, d_->Handle());
+    EXPECT_EQ(Shown(), "Not enough free hard disk space 48");
     Send(WM_CLOSE);
     EXPECT_EQ(FileSize(kTestFile), -1);
     const std::vector<std::string>& captions = d_->Captions();
@@ -295,13 +277,11 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimis
         RECT client;
         GetClientRect(frame, &client);
         const int in = threeD ? 2 : 1, right = client.right - 1 - in, last = client.bottom - 1 - in;
-        HDC dc = GetDC(frame);
-        EXPECT_EQ(std::make_tuple(GetPixel(dc, in, in), GetPixel(dc, right, last)), std::make_tuple(top, bottom));
-        EXPECT_TRUE(GetPixel(dc, in - 1, in) != top && GetPixel(dc, right, last + 1) != bottom) << threeD;
-        ReleaseDC(frame, dc);
+        EXPECT_TRUE(Pixel(frame, in, in) == top && Pixel(frame, right, last) == bottom) << threeD;
+        EXPECT_TRUE(Pixel(frame, in - 1, in) != top && Pixel(frame, right, last + 1) != bottom) << threeD;
 
         // The dialog's background is its own until it is minimised.
-        dc = GetDC(d_->Handle());
+        HDC dc = GetDC(d_->Handle());
         SetPixel(dc, 0, 0, RGB(1, 2, 3));
         EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), FALSE);
         EXPECT_EQ(GetPixel(dc, 0, 0), RGB(1, 2, 3));
@@ -323,15 +303,10 @@ TEST(ProcessorTestDialog, StartShowsItsStagesAndEndsWithTheProgramCaption) {
     EXPECT_TRUE(test.Enabled(IDC_HELP_BUTTON));
     recordedMessages.clear();
     const std::vector<std::string>& captions = test.Captions();
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, MAKEWPARAM(IDC_START_TEST, 0), 0), TRUE);
-    }
-    const char* const stages[] = {"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
-                                  "Testing memory bandwidth...", "Tarvex (Durotest)"};
-    ASSERT_EQ(captions.size(), 8u);
-    for (size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i], stages[i % 4]) << i;
+    EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, IDC_START_TEST, 0), TRUE);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
+                                                  "Testing memory bandwidth...", "Tarvex (Durotest)"}));
     EXPECT_TRUE(recordedMessages.empty());
-    for (int id = IDC_PROCESSOR_BAR; id <= IDC_MEMORY_VALUE; ++id) EXPECT_EQ(test.Text(id), "") << id;
 }
 
 } // namespace
