@@ -34,7 +34,7 @@ if(TARVEX_PROGRAM)
   add_dependencies(wine_tests program_with_help)
 endif()
 set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-                     TARVEX_PROGRAM=${TARVEX_PROGRAM} TARVEX_HELP=${PROGRAM_DIR}/VELKTRVX.HLP
+                     TARVEX_PROGRAM=${TARVEX_PROGRAM}
                      TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
                      TARVEX_CTL3D_PARTIAL=$<TARGET_FILE:fake_ctl3d_partial>
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB

@@ -55,88 +55,18 @@ HWND Opened(HWND dialog, const char* caption) {
     return nullptr;
 }
 
-// Sends a window the command that should close it, and waits for it to go.
-void Close(HWND window, WPARAM command) {
+// Sends a window the command that should close it, and waits for it, and the
+// help viewer the command should let go, to go.
+void Close(HWND window, WPARAM command, HWND viewer = nullptr) {
     PostMessageA(window, WM_COMMAND, command, 0);
-    for (int tries = 0; tries < 100 && IsWindow(window); ++tries) Sleep(50);
+    for (int tries = 0; tries < 100 && (IsWindow(window) || IsWindow(viewer)); ++tries) Sleep(50);
     EXPECT_FALSE(IsWindow(window)) << "stays open";
+    EXPECT_FALSE(IsWindow(viewer)) << "the help viewer stays open";
 }
 
-std::string SystemIni(const char* key) {
-    char value[32] = "";
-    GetPrivateProfileStringA("velkCI.DLL", key, "", value, sizeof value, "SYSTEM.INI");
-    return value;
-}
-
-// A user's run on a machine with the PCI board, the ISA codec and NTSC: drive C:'s
-// free space to the megabyte, whatever the version (Windows 95 to ME would give at
-// most 2 GB through the older call); Store before a test, in a box titled with the
-// program caption; Info and More; then Start test on C: and Store.
-std::string shownRate;
-
-void TestsDriveC(HWND dialog) {
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, 84)); // NTSC
-    for (int id : {72, 400, 401}) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id; // Store, both boards
-    char text[kDriveTextSize] = "";
-    SendDlgItemMessageA(dialog, 12, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)"));
-    GetDlgItemTextA(dialog, 12, text, sizeof text);
-    ULARGE_INTEGER available;
-    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, nullptr, nullptr));
-    EXPECT_NEAR(std::atof(text + 5), static_cast<double>(available.QuadPart >> 20), 64) << text;
-
-    PostMessageA(dialog, WM_COMMAND, 72, 0);
-    HWND box = Opened(dialog, "Tarvex (Durotest)");
-    EXPECT_NE(FindWindowExA(box, nullptr, "Static", "Hard disk not yet tested"), nullptr);
-    Close(box, IDOK);
-    const struct { int id; const char* caption; WPARAM close; } dialogs[] = {
-        {73, "For your information", IDOK}, {73, "For your information", MAKEWPARAM(IDCANCEL, 0x1234)},
-        {74, "Tarvex - prozessor und memorytest", IDOK}};
-    for (const auto& [id, caption, close] : dialogs) {
-        PostMessageA(dialog, WM_COMMAND, id, 0);
-        Close(Opened(dialog, caption), close);
-    }
-
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), 0);
-    PostMessageA(dialog, WM_COMMAND, 71, 0);
-    char rate[32] = "";
-    for (int tries = 0; tries < 300 && rate[0] == '\0'; ++tries, Sleep(100)) {
-        GetDlgItemTextA(dialog, 14, rate, sizeof rate);
-    }
-    shownRate = rate;
-    Sleep(300); // the bars follow the texts in the same paint
-    if (std::getenv("TARVEX_SCREENSHOT") != nullptr) SaveWindowBitmap(dialog, FromEnvironment("TARVEX_SCREENSHOT"));
-    PostMessageA(dialog, WM_COMMAND, 72, 0);
-}
-
-TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
-    WritePrivateProfileStringA("velkCI.DLL", "RQ7ToMemory", "8000", "SYSTEM.INI");
-    WritePrivateProfileStringA("drivers", "VIDC.MJPG", "VideoRQ3.drv", "SYSTEM.INI");
-    WriteProfileStringA("intl", "iCountry", "1");
-    // The prefix's own version, then 4.0, 4.10 and 4.90, the highest minor that runs.
-    for (const std::string version : {"", "win95", "win98", "winme"}) {
-        if (!version.empty()) {
-            RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version", REG_SZ, version.c_str(),
-                            static_cast<DWORD>(version.size() + 1));
-        }
-        WritePrivateProfileStringA("velkCI.DLL", "DataRate", nullptr, "SYSTEM.INI");
-        EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u) << version;
-        EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
-        EXPECT_EQ(SystemIni("DataRate") + " kB/s", shownRate);
-        EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
-    }
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
-    WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
-    WritePrivateProfileStringA("drivers", "VIDC.MJPG", nullptr, "SYSTEM.INI");
-    WriteProfileStringA("intl", "iCountry", nullptr);
-}
-
-// Help shows the contents of the help beside the program, which runs in its own
-// folder; Close (IDOK) in the main dialog or Escape in the processor test lets the viewer go.
-int closeCommand;
-
-void OpensTheHelpAndLetsItGo(HWND main) {
-    if (closeCommand == IDCANCEL) PostMessageA(main, WM_COMMAND, 74, 0);
-    HWND dialog = closeCommand == IDCANCEL ? Opened(main, "Tarvex - prozessor und memorytest") : main;
+// Help over a dialog: the viewer shows the contents of the help beside the
+// program, which runs in its own folder, and reports no fault.
+HWND OpensTheHelp(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, 70, 0);
     HWND viewer = nullptr;
     for (int tries = 0; tries < 100 && !IsWindowVisible(viewer = FindWindowA("MS_WINHELP", nullptr)); ++tries) {
@@ -153,19 +83,83 @@ void OpensTheHelpAndLetsItGo(HWND main) {
         Sleep(500); // the viewer lays out its buttons after its text
         SaveWindowBitmap(viewer, FromEnvironment("TARVEX_HELP_SCREENSHOT"));
     }
-    PostMessageA(dialog, WM_COMMAND, closeCommand, 0);
-    for (int tries = 0; tries < 100 && IsWindow(viewer); ++tries) Sleep(50);
-    EXPECT_FALSE(IsWindow(viewer)) << "the viewer stays open";
+    return viewer;
 }
 
-TEST(Program, OpensItsHelpFromBothDialogsAndClosingLetsTheViewerGo) {
-    CreateDirectoryA("C:\\help", nullptr);
-    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_PROGRAM").c_str(), "C:\\help\\tarvex.exe", FALSE));
-    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_HELP").c_str(), "C:\\help\\VELKTRVX.HLP", FALSE));
-    for (int command : {IDOK, IDCANCEL}) {
-        closeCommand = command;
-        EXPECT_EQ(RunProgram("C:\\help\\tarvex.exe", OpensTheHelpAndLetsItGo), 0u) << command;
+std::string SystemIni(const char* key) {
+    char value[32] = "";
+    GetPrivateProfileStringA("velkCI.DLL", key, "", value, sizeof value, "SYSTEM.INI");
+    return value;
+}
+
+// A user's run on a machine with the PCI board, the ISA codec and NTSC: drive C:'s
+// free space to the megabyte, whatever the version (Windows 95 to ME would give at
+// most 2 GB through the older call); Store before a test, in a box titled with the
+// program caption; Info; More with its help, left by Escape; Start test on C:;
+// Store; and Help, left by Close. The help, which takes its time, in one run only.
+std::string shownRate;
+bool withHelp;
+
+void TestsDriveC(HWND dialog) {
+    EXPECT_TRUE(IsDlgButtonChecked(dialog, 84)); // NTSC
+    for (int id : {72, 400, 401}) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id; // Store, both boards
+    char text[kDriveTextSize] = "";
+    SendDlgItemMessageA(dialog, 12, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("(C:)"));
+    GetDlgItemTextA(dialog, 12, text, sizeof text);
+    ULARGE_INTEGER available;
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, nullptr, nullptr));
+    EXPECT_NEAR(std::atof(text + 5), static_cast<double>(available.QuadPart >> 20), 64) << text;
+
+    PostMessageA(dialog, WM_COMMAND, 72, 0);
+    HWND box = Opened(dialog, "Tarvex (Durotest)");
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static", "Hard disk not yet tested"), nullptr);
+    Close(box, IDOK);
+    const char about[] = "For your information", more[] = "Tarvex - prozessor und memorytest";
+    for (const auto& [id, caption, close] : {std::make_tuple(73, about, WPARAM{IDOK}),
+                                             {73, about, MAKEWPARAM(IDCANCEL, 0x1234)}, {74, more, WPARAM{IDOK}}}) {
+        PostMessageA(dialog, WM_COMMAND, id, 0);
+        Close(Opened(dialog, caption), close);
     }
+    if (withHelp) {
+        PostMessageA(dialog, WM_COMMAND, 74, 0);
+        HWND processorTest = Opened(dialog, more);
+        Close(processorTest, IDCANCEL, OpensTheHelp(processorTest));
+    }
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(12, CBN_SELCHANGE), 0);
+    PostMessageA(dialog, WM_COMMAND, 71, 0);
+    char rate[32] = "";
+    for (int tries = 0; tries < 300 && rate[0] == '\0'; ++tries, Sleep(100)) {
+        GetDlgItemTextA(dialog, 14, rate, sizeof rate);
+    }
+    shownRate = rate;
+    Sleep(300); // the bars follow the texts in the same paint
+    if (std::getenv("TARVEX_SCREENSHOT") != nullptr) SaveWindowBitmap(dialog, FromEnvironment("TARVEX_SCREENSHOT"));
+    PostMessageA(dialog, WM_COMMAND, 72, 0);
+    if (withHelp) Close(dialog, IDOK, OpensTheHelp(dialog));
+}
+
+TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
+    WritePrivateProfileStringA("velkCI.DLL", "RQ7ToMemory", "8000", "SYSTEM.INI");
+    WritePrivateProfileStringA("drivers", "VIDC.MJPG", "VideoRQ3.drv", "SYSTEM.INI");
+    WriteProfileStringA("intl", "iCountry", "1");
+    // The prefix's own version, then 4.0, 4.10 and 4.90, the highest minor that runs.
+    for (const std::string version : {"", "win95", "win98", "winme"}) {
+        if (!version.empty()) {
+            RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version", REG_SZ, version.c_str(),
+                            static_cast<DWORD>(version.size() + 1));
+        }
+        WritePrivateProfileStringA("velkCI.DLL", "DataRate", nullptr, "SYSTEM.INI");
+        withHelp = version.empty();
+        EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u) << version;
+        EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
+        EXPECT_EQ(SystemIni("DataRate") + " kB/s", shownRate);
+        EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
+    }
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
+    WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
+    WritePrivateProfileStringA("drivers", "VIDC.MJPG", nullptr, "SYSTEM.INI");
+    WriteProfileStringA("intl", "iCountry", nullptr);
 }
 
 // Whether most points down the middle of the logo's frame, as the screen shows
