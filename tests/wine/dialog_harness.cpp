@@ -1,5 +1,6 @@
 #include "dialog_harness.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -74,12 +75,9 @@ void PumpMessages() {
 }
 
 std::string FromEnvironment(const char* variable) {
-    const char* path = std::getenv(variable);
-    std::string windowsPath = std::string("Z:") + (path != nullptr ? path : "");
-    for (char& c : windowsPath) {
-        if (c == '/') c = '\\';
-    }
-    return windowsPath;
+    std::string path = std::string("Z:") + (std::getenv(variable) != nullptr ? std::getenv(variable) : "");
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
 std::string ReadAll(const std::string& path) {

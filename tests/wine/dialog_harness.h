@@ -24,7 +24,6 @@ public:
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
     std::string Text(int id) const;
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool HasFocus(int id) const { return GetFocus() == Control(id); }
     // The controls' states in one line: each id, with "x" when checked, "-" when disabled,
     // "h" when hidden and, for a static control, ":" and its text ("72- 400x 14:3100 kB/s").
