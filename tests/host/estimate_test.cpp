@@ -70,17 +70,13 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
 }
 
 TEST(AudioTerm, RunsFromFiveTo172) {
-    const struct {
-        AudioSettings audio; uint32_t term;
-    } cases[] = {{{0, 0, 0, 0}, 10}, {{0, 0, 0, 1}, 5}, {{2, 1, 1, 0}, 172}, {{1, 0, 1, 0}, 43},
-                 {{1, 0, 0, 0}, 21}, {{2, 0, 0, 0}, 43}, {{2, 1, 1, 1}, 86}};
-    for (const auto& c : cases) {
-        const AudioSettings& a = c.audio;
-        EXPECT_EQ(AudioTerm(a), c.term) << a.sampleRate << a.channels << a.sampleWidth << a.dmaWidth;
-    }
+    const struct { AudioSettings audio; uint32_t term; } cases[] = {
+        {{0, 0, 0, 0}, 10}, {{0, 0, 0, 1}, 5}, {{2, 1, 1, 0}, 172}, {{1, 0, 1, 0}, 43}, {{1, 0, 0, 0}, 21},
+        {{2, 0, 0, 0}, 43}, {{2, 1, 1, 1}, 86}};
+    for (const auto& c : cases) EXPECT_EQ(AudioTerm(c.audio), c.term) << c.term;
 }
 
-TEST(EstimateDataRate, LeavesAnUntestedEntryAlone) {
+TEST(EstimateDataRate, LeavesAnUntestedEntryAndTheLimitsAlone) {
     DriveEntry entry{0, 0, 3, 3000, 4000, 7, 8, 1, 0};
     CaptureBoard board{kNoBoardDriver, {8000, 9000}};
     EstimateDataRate(entry, kPal, {0, kIsaBoard, kDefaultAudio}, board);
