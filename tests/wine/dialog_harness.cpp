@@ -101,7 +101,7 @@ int SlotOfDriveC() {
 
 std::vector<RecordedMessage> recordedMessages;
 int messageAnswer = IDOK;
-std::vector<HelpRequest> helpRequests;
+std::vector<UINT> helpCommands;
 
 int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
     char text[kCaptionSize];
@@ -110,6 +110,6 @@ int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
     return messageAnswer;
 }
 
-void RequestHelp(HWND window, UINT command) {
-    helpRequests.push_back({window, command});
+void RequestHelp(HWND, UINT command) {
+    helpCommands.push_back(command);
 }

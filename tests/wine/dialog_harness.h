@@ -60,13 +60,8 @@ struct RecordedMessage {
     uint32_t flags;
 };
 
-struct HelpRequest {
-    HWND window;
-    UINT command;
-};
-
 extern std::vector<RecordedMessage> recordedMessages;
 extern int messageAnswer;
-extern std::vector<HelpRequest> helpRequests;
+extern std::vector<UINT> helpCommands;
 
 #endif

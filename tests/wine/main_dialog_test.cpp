@@ -42,7 +42,7 @@ protected:
         driveTable = DriveTable{};
         driveList = EmptyDriveList();
         recordedMessages.clear();
-        helpRequests.clear();
+        helpCommands.clear();
         messageAnswer = IDYES;
         d_.reset(new TestDialog(IDD_MAIN_WIDE, MainDialogProc));
         ASSERT_NE(d_->Handle(), nullptr);
@@ -221,7 +221,7 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
             EXPECT_EQ(std::make_tuple(IsWindowVisible(d_->Handle()) != FALSE, FileSize(kTestFile) != -1,
                                       d_->HasFocus(IDC_STORE)),
                       std::make_tuple(stays, stays, stays)) << c.kind << ' ' << answer;
-            EXPECT_TRUE(!helpRequests.empty() && helpRequests[0].command == HELP_QUIT);
+            EXPECT_EQ(helpCommands, std::vector<UINT>{HELP_QUIT});
             DeleteFileA(kTestFile);
         }
     }

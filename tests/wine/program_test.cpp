@@ -2,12 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
-#include <vector>
-
-#include <windows.h>
 
 #include "../../bench/drive_table.h"
 #include "../../tools/startup/process_dialog.h"
