@@ -38,7 +38,7 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
     } cases[] = {
         {3000, 4000, kPal, kPciOptions, kPciBoardFound, {1924, 112, 0}},
         {3000, 4000, {false, true, false}, {0, kPciBoard, kLoudestAudio}, kPciBoardFound, {1439, 150, 0}},
-        {3000, 4000, {false, true, false}, {0, kPciBoard, {2, 1, 1, 1}}, kPciBoardFound, {1676, 128, 0}}, // 16-bit DMA
+        {3000, 4000, {false, true, false}, {0, kPciBoard, {1, 1, 1, 1}}, kPciBoardFound, {1798, 120, 0}}, // 16-bit DMA
         {3, 3, kPal, kPciOptions, unlimited, {1, 216000, 2}},
         {3, 3, {false, false, true}, kPciOptions, unlimited, {1, 189844, 2}},
         {3, 3, {true, false, false}, kPciOptions, unlimited, {1, 180000, 2}},
