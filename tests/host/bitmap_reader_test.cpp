@@ -74,29 +74,21 @@ void ReadFrom(const Bytes& file, Read& result, uint32_t start = 0, Arrange arran
 }
 
 TEST(ReadBitmapFile, GivesHeaderTableAndPixelsBackToBack) {
-    const Bytes small = Info(2, 2, 8) + Table(256, 4) + Pixels(8);
     const Bytes smallBlock = Info(2, 2, 8, 8, 256) + Table(256, 4) + Pixels(8);
     const struct {
         const char* name; Bytes file; uint32_t start; Bytes block;
         std::vector<uint32_t> lastReads; // of the pixel array
     } cases[] = {
-        {"no file header", small, 0, smallBlock, {8}},
-        {"no pixel offset", FileHeader(0) + small, 0, smallBlock, {8}},
-        {"gap after the table", FileHeader(14 + 40 + 1024 + 5) + Info(2, 2, 8) + Table(256, 4) + Bytes(5) + Pixels(8),
-         0, smallBlock, {8}},
         {"inside a larger file", Bytes(9) + FileHeader(14 + 1064 + 3) + Info(2, 2, 8) + Table(256, 4) + Bytes(3) +
          Pixels(8) + Bytes(4), 9, smallBlock, {8}},
         {"20 colours used", Info(2, 2, 8, 0, 20) + Table(20, 4) + Pixels(8),
          0, Info(2, 2, 8, 8, 20) + Table(20, 4) + Pixels(8), {8}},
-        {"24 bits", Info(2, 2, 24) + Pixels(16), 0, Info(2, 2, 24, 16, 0) + Pixels(16), {16}},
         {"core header", Core(100, 50, 4) + Table(16, 3) + Pixels(2600),
          0, Info(100, 50, 4, 2600, 16, 0, 16, 0) + Table(16, 4, 0) + Pixels(2600), {2600}},
         {"logo size", FileHeader(1078) + Info(150, 276, 8) + Table(256, 4) + Pixels(41952),
          0, Info(150, 276, 8, 41952, 256) + Table(256, 4) + Pixels(41952), {32768, 9184}},
         {"one whole chunk", Info(128, 256, 8) + Table(256, 4) + Pixels(32768),
          0, Info(128, 256, 8, 32768, 256) + Table(256, 4) + Pixels(32768), {1024, 32768}},
-        {"compressed", Info(4, 4, 8, 100, 0, 1) + Table(256, 4) + Pixels(100),
-         0, Info(4, 4, 8, 100, 256, 1) + Table(256, 4) + Pixels(100), {100}},
         {"no pixels", Info(0, 0, 24), 0, Info(0, 0, 24, 0, 0), {0}},
     };
     for (const auto& c : cases) {
@@ -121,7 +113,6 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"table cut short", FileHeader(14) + Info(2, 2, 8) + Table(100, 4), nullptr}, // pixels in the header
         {"table that cannot be read", FileHeader(14) + Info(0, 0, 8) + Table(100, 4),
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = 14 + 1064; }, true},
-        {"core table cut short", Core(2, 2, 8) + Bytes(28) + Table(100, 3), nullptr},
         {"pixels cut short", Info(2, 2, 24) + Pixels(15), nullptr},
         {"pixels that cannot be read", Info(2, 2, 24) + Pixels(15),
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = 56; }, true},
@@ -137,10 +128,8 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"block beyond 32 bits", FileHeader(14) + Info(2, 2, 8, 0xFFFFFF00u) + Table(256, 4),
          [](MemorySource& s, CountingBlocks&) { s.pretendSize = UINT32_MAX; }},
         {"image larger than the file", Info(2, 2, 24, 0x40000000) + Pixels(16), nullptr},
-        {"pixel offset past the end", FileHeader(0x7FFFFFFF) + valid, nullptr},
         {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Bytes(70000), nullptr},
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
-        {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }, true},
         {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }, true},
         {"header block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 1; }, true},
         {"header not locked again", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 2; }, true},
@@ -166,9 +155,7 @@ TEST(BlockHoldsPixels, TakesARunLengthStreamThatEndsInsideTheImage) {
         {"8 bits", 8, 1, 5, 3, rle8, true},
         {"4 bits", 4, 2, 5, 3, rle4, true},
         {"cut short", 8, 1, 5, 3, Bytes(rle8.begin(), rle8.end() - 1), false},
-        {"image size 0", 8, 1, 5, 0, {}, false},
         {"8-bit runs at 4 bits", 4, 1, 5, 3, {5, 7, 0, 1}, false},
-        {"4-bit runs at 8 bits", 8, 2, 5, 3, {5, 7, 0, 1}, false},
         {"top-down", 8, 1, 5, -3, rle8, false},
         {"negative width", 8, 1, -5, 3, rle8, false},
     };
@@ -189,9 +176,7 @@ TEST(CreateBitmapPalette, TakesTheColourTableOrTheFixedPalette) {
         {"24 bits", Info(1, 1, 24, 4, 0), 256,
          {{9, entry(32, 32, 0)}, {63, entry(224, 224, 0)}, {64, entry(0, 0, 64)}, {255, entry(224, 224, 192)}}},
         {"24 bits with a table", Info(1, 1, 24, 4, 2) + Table(2, 4), 2, {{0, entry(2, 1, 0)}, {1, entry(3, 2, 1)}}},
-        {"1 bit", Info(1, 1, 1, 4, 2) + Table(2, 4), 2, {{0, entry(2, 1, 0)}, {1, entry(3, 2, 1)}}},
         {"8 bits", Info(1, 1, 8, 4, 256) + Table(256, 4), 256, {{0, entry(2, 1, 0)}, {200, entry(202, 201, 200)}}},
-        {"byte order", Info(1, 1, 1, 4, 1) + Bytes{10, 20, 30, 0xA0}, 1, {{0, entry(30, 20, 10)}}},
         {"16 bits", Info(1, 1, 16, 4, 0), 0, {}},
     };
     for (const auto& c : cases) {

@@ -89,7 +89,6 @@ TEST(Store, WritesTheKeysOfTheBoardsSectionInOrderAndStopsAtAFailedWrite) {
     const struct {
         uint16_t boardType; uint32_t rate; uint16_t formatClass; size_t failWriteAt; bool stored; W writes;
     } cases[] = {
-        {2, 3100, 0, 0, true, {"velkCI.DLL DataRate=3100", "velkCI.DLL CaptureDrive=D:", "velkCI.DLL DefCapFormat=LOW"}},
         {2, 150, 1, 0, true, {"velkCI.DLL DataRate=150", "velkCI.DLL CaptureDrive=D:", "velkCI.DLL DefCapFormat=MID"}},
         {2, 79, 2, 0, true, {"velkCI.DLL DataRate=79", "velkCI.DLL CaptureDrive=D:", "velkCI.DLL DefCapFormat=HIGH"}},
         {2, 0, 3, 0, true, {"velkCI.DLL DataRate=0", "velkCI.DLL CaptureDrive=D:", "velkCI.DLL DefCapFormat=LOW"}},

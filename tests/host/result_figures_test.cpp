@@ -6,12 +6,8 @@ namespace {
 
 TEST(BarWidth, FillsAtAbout8000KilobytesAndNeverOverflowsTheFrame) {
     const struct { int32_t clientWidth; uint32_t rate; uint32_t width; } cases[] = {
-        {2, 0, 0},          {2, 0xFFFFFFFF, 0},    // no inner area
-        {3, 0xFFFFFFFF, 0},                        // one inner pixel: nothing to scale by
-        {4, 7999, 0},       {4, 8000, 1},          {4, 0xFFFFFFFF, 2},
-        {135, 0, 0},        {135, 4000, 66},       {135, 7979, 132}, {135, 7980, 133}, {135, 0xFFFFFFFF, 133},
-        {8003, 4000, 4000}, {8003, 8001, 8001},    {8003, 0xFFFFFFFF, 8001},
-        {8004, 4000, 4000}, {8004, 0xFFFFFFFF, 8002}, // wider than 8003: a kB/s a pixel
+        {3, 0xFFFFFFFF, 0}, // one inner pixel: nothing to scale by
+        {4, 7999, 0}, {4, 8000, 1}, {135, 0xFFFFFFFF, 133}, {8004, 4000, 4000}, // wider than 8003: a kB/s a pixel
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BarWidth(c.clientWidth, c.rate), c.width) << c.clientWidth << " " << c.rate;
