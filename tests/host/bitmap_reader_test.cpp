@@ -130,6 +130,7 @@ TEST(ReadBitmapFile, RefusesWhatItCannotReadWithNothingLeftAllocated) {
         {"image larger than the file", Info(2, 2, 24, 0x40000000) + Pixels(16), nullptr},
         {"16384 colours", Info(2, 2, 8, 0, 16384) + Table(256, 4) + Bytes(70000), nullptr},
         {"65536 colours", Info(2, 2, 8, 0, 0x10000) + Table(256, 4) + Pixels(8), nullptr},
+        {"no memory", valid, [](MemorySource&, CountingBlocks& m) { m.failAllocate = true; }, true},
         {"no memory for the pixels", valid, [](MemorySource&, CountingBlocks& m) { m.failEnlarge = true; }, true},
         {"header block not locked", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 1; }, true},
         {"header not locked again", valid, [](MemorySource&, CountingBlocks& m) { m.failLock = 2; }, true},
