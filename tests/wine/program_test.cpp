@@ -136,6 +136,8 @@ void TestsDriveC(HWND dialog) {
 }
 
 TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
+    const std::string systemIni = WindowsFile("system.ini"), winIni = WindowsFile("win.ini");
+    const std::string systemIniBefore = ReadAll(systemIni), winIniBefore = ReadAll(winIni);
     WritePrivateProfileStringA("velkCI.DLL", "RQ7ToMemory", "8000", "SYSTEM.INI");
     WritePrivateProfileStringA("drivers", "VIDC.MJPG", "VideoRQ3.drv", "SYSTEM.INI");
     WriteProfileStringA("intl", "iCountry", "1");
@@ -153,9 +155,9 @@ TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
         EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
     }
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
-    WritePrivateProfileStringA("velkCI.DLL", nullptr, nullptr, "SYSTEM.INI");
-    WritePrivateProfileStringA("drivers", "VIDC.MJPG", nullptr, "SYSTEM.INI");
-    WriteProfileStringA("intl", "iCountry", nullptr);
+    std::ofstream(systemIni, std::ios::binary) << systemIniBefore; // as they were, with what the user had
+    std::ofstream(winIni, std::ios::binary) << winIniBefore;
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr); // and nothing cached of them
 }
 
 // Whether most points down the middle of the logo's frame, as the screen shows
