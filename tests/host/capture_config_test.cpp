@@ -42,7 +42,6 @@ TEST(DetectCaptureBoard, FindsBoardKindTypeAndLimits) {
         const char *rq7ToMemory, *memoryToRq7, *codec; // codec: VIDC.MJPG
         uint16_t boardKind, boardType; uint32_t cardToMemory, memoryToCard;
     } cases[] = {
-        {none, none, none, 0, 2, 10000, 15000},
         {none, none, "VIDEORQ3.DRV", 1, 1, 2000, 2000},
         {none, none, "videorq3.drv ", 0, 2, 10000, 15000},
         {none, none, "videorq3", 0, 2, 10000, 15000}, // only the start of the name
