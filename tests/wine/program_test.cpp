@@ -155,9 +155,10 @@ TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
         EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
     }
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
-    std::ofstream(systemIni, std::ios::binary) << systemIniBefore; // as they were, with what the user had
-    std::ofstream(winIni, std::ios::binary) << winIniBefore;
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr); // and nothing cached of them
+    for (const auto& [path, before] : {std::make_pair(systemIni, systemIniBefore), {winIni, winIniBefore}}) {
+        std::ofstream(path, std::ios::binary) << before; // as it was, with what the user had
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); // and nothing cached of it
+    }
 }
 
 // Whether most points down the middle of the logo's frame, as the screen shows
