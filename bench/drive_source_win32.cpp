@@ -49,6 +49,10 @@ bool Win32DriveSource::DiskSpace(const char* root, uint64_t& freeBytes, uint64_t
             return true;
         }
     }
+    return OlderDiskSpace(root, freeBytes, totalBytes);
+}
+
+bool OlderDiskSpace(const char* root, uint64_t& freeBytes, uint64_t& totalBytes) {
     DWORD sectorsPerCluster = 0;
     DWORD bytesPerSector = 0;
     DWORD freeClusters = 0;

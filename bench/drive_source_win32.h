@@ -13,4 +13,8 @@ public:
     bool DiskSpace(const char* root, uint64_t& freeBytes, uint64_t& totalBytes) override;
 };
 
+// The sizes from the call that every version has, and Windows 95 before OSR2
+// alone; Windows 95 to ME give at most 2 GB through it.
+bool OlderDiskSpace(const char* root, uint64_t& freeBytes, uint64_t& totalBytes);
+
 #endif
