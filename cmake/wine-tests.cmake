@@ -13,15 +13,6 @@ target_link_options(wine_tests PRIVATE -static)
 add_executable(launch_timer EXCLUDE_FROM_ALL tools/startup/launch_timer.cpp)
 target_link_options(launch_timer PRIVATE -static)
 
-# Two stand-ins for the 3-D controls library, with and without its unregister call.
-foreach(variant full partial)
-  add_library(fake_ctl3d_${variant} SHARED tests/wine/ctl3d/fake_ctl3d.cpp)
-  set_target_properties(fake_ctl3d_${variant} PROPERTIES PREFIX "")
-  target_link_options(fake_ctl3d_${variant} PRIVATE -static -Wl,--kill-at)
-  add_dependencies(wine_tests fake_ctl3d_${variant})
-endforeach()
-target_compile_definitions(fake_ctl3d_partial PRIVATE WITHOUT_UNREGISTER)
-
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the Wine tests start")
 # The program build lays the help beside the program; building the tests brings both up to date.
@@ -35,8 +26,6 @@ if(TARVEX_PROGRAM)
 endif()
 set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
                      TARVEX_PROGRAM=${TARVEX_PROGRAM}
-                     TARVEX_CTL3D_FULL=$<TARGET_FILE:fake_ctl3d_full>
-                     TARVEX_CTL3D_PARTIAL=$<TARGET_FILE:fake_ctl3d_partial>
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
                      TARVEX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/wine/data)
 add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)

@@ -1,16 +1,15 @@
-// The main dialog and the processor test from their real templates with the real procedures.
+// The main dialog from its real template with the real procedure.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <tuple>
 
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
-#include "../../app/secondary_dialogs.h"
 #include "../../bench/disk_test.h"
-#include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "dialog_harness.h"
 
@@ -64,26 +63,42 @@ protected:
     std::string Shown() const {
         std::string shown;
         for (const RecordedMessage& m : recordedMessages) {
-            shown += m.text + ' ' + std::to_string(m.flags) + (m.owner == d_->Handle() ? "" : " not owned");
+            char flags[12];
+            std::snprintf(flags, sizeof flags, " %#x", m.flags);
+            shown += m.text + flags + (m.owner == d_->Handle() ? "" : " not owned");
         }
         return shown;
+    }
+    // The drive list's items, each up to its first blank ("(C:) (Z:)").
+    std::string Items() const {
+        std::string items;
+        const LRESULT count = SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char text[kDriveTextSize] = "";
+            SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            items += (i == 0 ? "" : " ") + std::string(text).substr(0, std::string(text).find(' '));
+        }
+        return items;
     }
 
     std::unique_ptr<TestDialog> d_;
 };
 
 TEST_F(MainDialog, InitialisesFromTheOptionsAndTheBoardFound) {
+    // Store, ISA, PCI ("x" checked, "-" greyed, "h" hidden)
     const struct { uint16_t kind, type; const char* boards; } cases[] = {
         {kNoBoardDriver, kPciBoard, "72- 400 401x"}, {kIsaDriverOnly, kIsaBoard, "72 400x 401-"},
         {kPciInterface, kPciBoard, "72 400- 401x"},  {kPciInterfaceWithIsaCodec, kPciBoard, "72 400 401x"},
-        {kPciInterface, 0, "72 400- 401"}, // no board type: neither checked
     };
     for (const auto& c : cases) {
         Open(c.kind, c.type);
+        // Help, More; PAL, NTSC; audio, cropping; 22,050 Hz, mono, 8 bit, 8-bit DMA
         EXPECT_EQ(d_->Describe({72, 400, 401, 70, 74, 83, 84, 417, 418, 409, 411, 415, 413}),
                   std::string(c.boards) + " 70 74h 83x 84 417 418 409x 411x 415x 413x") << c.kind;
-        EXPECT_TRUE(SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0) > 0 &&
-                    SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCURSEL, 0, 0) == 0 && d_->HasFocus(IDC_CLOSE));
+        // Every fixed drive of the prefix, the first chosen; the focus on Close.
+        EXPECT_EQ(std::make_tuple(Items(), SendMessageA(d_->Control(IDC_DRIVE_LIST), CB_GETCURSEL, 0, 0),
+                                  d_->HasFocus(IDC_CLOSE)),
+                  std::make_tuple("(C:) (Z:)", LRESULT{0}, true));
     }
 }
 
@@ -97,6 +112,7 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
     for (const auto& c : cases) {
         Open(kPciInterface, c.type);
         driveTable.entry[0] = DriveEntry{1, 0, 3, 4000, 9000, 3100, c.compression, 0, 0};
+        // The rate; the ratios and frame sizes of the quarter, half and full frame; the two drive rates
         CheckRadioButton(d_->Handle(), IDC_PAL, IDC_NTSC, c.norm);
         CheckDlgButton(d_->Handle(), IDC_TV_CROPPING, c.cropping ? BST_CHECKED : BST_UNCHECKED);
         Repaint();
@@ -108,33 +124,37 @@ TEST_F(MainDialog, ShowsTheSelectedDrivesFigures) {
 TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
     Open(kNoBoardDriver);
     driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 0, 0, 0, 0};
-    const struct { int id; uint16_t AudioSettings::*field; uint16_t value; } audio[] = {
-        {IDC_RATE_44K, &AudioSettings::sampleRate, 2}, {IDC_RATE_11K, &AudioSettings::sampleRate, 0},
-        {IDC_STEREO, &AudioSettings::channels, 1},     {IDC_SAMPLE_16, &AudioSettings::sampleWidth, 1},
-        {IDC_DMA_16, &AudioSettings::dmaWidth, 1},     {IDC_DMA_8, &AudioSettings::dmaWidth, 0},
+    // Every audio button in turn, with the track recorded: its share of 21 kB/s becomes 43, 86, 172, 86, 21, 43,
+    // 21, 10 and 21 again.
+    CheckDlgButton(d_->Handle(), IDC_AUDIO_RECORDING, BST_CHECKED);
+    const struct { int id; uint32_t rate; } audio[] = {
+        {IDC_RATE_44K, 1798}, {IDC_STEREO, 1676}, {IDC_SAMPLE_16, 1439}, {IDC_DMA_16, 1676}, {IDC_RATE_11K, 1862},
+        {IDC_RATE_22K, 1798}, {IDC_MONO, 1862},   {IDC_SAMPLE_8, 1895},  {IDC_DMA_8, 1862},
     };
     for (const auto& a : audio) {
         EXPECT_EQ(Command(a.id), TRUE);
-        EXPECT_EQ(captureOptions.audio.*a.field, a.value) << a.id;
+        EXPECT_EQ(driveTable.entry[0].reachableRate, a.rate) << a.id;
     }
+    CheckDlgButton(d_->Handle(), IDC_AUDIO_RECORDING, BST_UNCHECKED);
     for (const auto& [id, type, rate] : {std::make_tuple(IDC_ISA, kIsaBoard, 1000u), {IDC_PCI, kPciBoard, 1924u}}) {
         EXPECT_EQ(Command(id), TRUE);
         EXPECT_EQ(captureOptions.boardType, type);
         EXPECT_EQ(driveTable.entry[0].reachableRate, rate); // estimated with the board's limits
     }
     EXPECT_EQ(Command(IDCANCEL) + Command(999), FALSE); // Escape and what is not ours
-    EXPECT_TRUE(IsWindow(d_->Handle()) && recordedMessages.empty());
+    EXPECT_EQ(std::make_tuple(IsWindow(d_->Handle()), recordedMessages.size()), std::make_tuple(TRUE, size_t{0}));
 
     // The estimate reads the norm, cropping and audio checks from the dialog; audio's settings grey without it.
     const struct { int id; bool checked; uint32_t compression; } checks[] = {
         {IDC_NTSC, true, 93}, {IDC_TV_CROPPING, true, 84}, {IDC_PAL, true, 98}, {IDC_TV_CROPPING, false, 112},
-        {IDC_AUDIO_RECORDING, true, 120}, {IDC_AUDIO_RECORDING, false, 112}};
+        {IDC_AUDIO_RECORDING, true, 116}, {IDC_AUDIO_RECORDING, false, 112}};
     for (const auto& c : checks) {
         if (c.id == IDC_PAL || c.id == IDC_NTSC) CheckRadioButton(d_->Handle(), IDC_PAL, IDC_NTSC, c.id);
         else CheckDlgButton(d_->Handle(), c.id, c.checked ? BST_CHECKED : BST_UNCHECKED);
         EXPECT_EQ(Command(c.id), TRUE);
         EXPECT_EQ(driveTable.entry[0].compression, c.compression) << c.id;
         Repaint();
+        // 11,025, 22,050 and 44,100 Hz; mono, stereo; 8, 16 bit; 8-, 16-bit DMA; their label
         EXPECT_EQ(d_->Describe({408, 409, 410, 411, 412, 415, 416, 413, 414, 419}),
                   c.id == IDC_AUDIO_RECORDING && c.checked
                       ? "408 409x 410 411x 412 415x 416 413x 414 419:Audio cardtype:"
@@ -148,7 +168,7 @@ TEST_F(MainDialog, SelectingADriveShowsItsResultsOrNone) {
     driveTable.entry[0] = DriveEntry{1, 0, 3, 3000, 4000, 0, 0, 0, 0};
     driveTable.entry[1] = DriveEntry{1, 0, 3, 6000, 8000, 0, 0, 0, 0};
     Select(1);
-    EXPECT_EQ(d_->Describe({14, 203}), "14:3100 kB/s 203:6000 kB/s"); // estimated
+    EXPECT_EQ(d_->Describe({14, 203}), "14:3100 kB/s 203:6000 kB/s"); // estimated: the rate, the write rate
     Select(0);
     EXPECT_EQ(d_->Text(IDC_REACHABLE_RATE), "1924 kB/s");
 
@@ -158,10 +178,12 @@ TEST_F(MainDialog, SelectingADriveShowsItsResultsOrNone) {
     GetClientRect(bar, &client);
     const LONG end = 1 + static_cast<LONG>(3000 / (8000 / (client.right - 3))), y = client.bottom / 2;
     const COLORREF colour = RGB(0, 192, 192);
-    EXPECT_TRUE(Pixel(bar, 1, y) == colour && Pixel(bar, end - 1, y) == colour && Pixel(bar, end + 1, y) != colour);
+    EXPECT_EQ(std::make_tuple(Pixel(bar, 1, y), Pixel(bar, end - 1, y)), std::make_tuple(colour, colour));
+    EXPECT_NE(Pixel(bar, end + 1, y), colour);
 
     driveTable.entry[1].tested = 0;
     Select(1);
+    // Rate, frame sizes and ratios emptied, the drive rates hidden
     EXPECT_EQ(d_->Describe({14, 15, 16, 17, 18, 19, 20, 203, 204}),
               "14 15 16 17 18 19 20 203h:3000 kB/s 204h:4000 kB/s");
     EXPECT_NE(Pixel(bar, 1, y), colour); // the old bar is erased
@@ -173,8 +195,8 @@ TEST_F(MainDialog, StoreWritesTestedResultsOnly) {
     const std::string systemIni = WindowsFile("system.ini"), saved = systemIni + ".saved";
     const char *ini = systemIni.c_str(), *aside = saved.c_str();
     const struct { uint32_t tested; bool writable; const char* shown; int focus; } cases[] = {
-        {0, true, "Hard disk not yet tested 48", IDC_START_TEST},
-        {1, false, "Data rate could not be stored in SYSTEM.INI 16", IDC_STORE},
+        {0, true, "Hard disk not yet tested 0x30", IDC_START_TEST},
+        {1, false, "Data rate could not be stored in SYSTEM.INI 0x10", IDC_STORE},
         {1, true, "", IDC_DRIVE_LIST},
     };
     for (const auto& c : cases) {
@@ -202,7 +224,8 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
     openWithTestFile(kPciInterface);
     runFlags.testAttempted = 1;
     EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
-    EXPECT_TRUE(FileSize(kTestFile) == -1 && IsWindowVisible(d_->Handle()) && recordedMessages.empty());
+    EXPECT_EQ(std::make_tuple(FileSize(kTestFile), IsWindowVisible(d_->Handle()), recordedMessages.size()),
+              std::make_tuple(int64_t{-1}, TRUE, size_t{0}));
     EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
 
     const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
@@ -216,7 +239,7 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
             messageAnswer = answer;
             EXPECT_EQ(Command(IDC_CLOSE), TRUE);
             PumpMessages(); // the posted close
-            EXPECT_EQ(Shown(), c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 8500" : "");
+            EXPECT_EQ(Shown(), c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 0x2134" : "");
             const bool stays = c.asks && answer == IDNO;
             EXPECT_EQ(std::make_tuple(IsWindowVisible(d_->Handle()) != FALSE, FileSize(kTestFile) != -1,
                                       d_->HasFocus(IDC_STORE)),
@@ -244,7 +267,8 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
                                                       "Reading test file... wait", "Tarvex (Durotest)"}));
         EXPECT_EQ(FileSize(kTestFile), board == kPciBoard ? 20938752 : 20971520);
         const DriveEntry& entry = driveTable.entry[c];
-        EXPECT_TRUE(entry.tested + runFlags.testAttempted == 2 && d_->HasFocus(IDC_STORE) && recordedMessages.empty());
+        EXPECT_EQ(std::make_tuple(entry.tested, runFlags.testAttempted, d_->HasFocus(IDC_STORE), recordedMessages.size()),
+                  std::make_tuple(1u, 1u, true, size_t{0}));
         d_->Paint();
         EXPECT_EQ(d_->Text(IDC_WRITE_RATE), std::to_string(entry.writeRate) + " kB/s");
         // A rate r stands for a phase longer than the numerator over r + 1, so both fit
@@ -256,7 +280,7 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
     // Too little room now: refused with its message.
     driveTable.entry[c].freeBytes = 20971519;
     EXPECT_EQ(Command(IDC_START_TEST), TRUE);
-    EXPECT_EQ(Shown(), "Not enough free hard disk space 48");
+    EXPECT_EQ(Shown(), "Not enough free hard disk space 0x30");
     Send(WM_CLOSE);
     EXPECT_EQ(FileSize(kTestFile), -1);
     const std::vector<std::string>& captions = d_->Captions();
@@ -264,49 +288,29 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
               (std::vector<std::string>{"Deleting created files...", "Tarvex (Durotest)"}));
 }
 
-TEST_F(MainDialog, DrawsTheLogoInsideItsMarginReleasesItAndErasesOnlyWhenMinimised) {
+TEST_F(MainDialog, DrawsTheLogoInsideItsMarginAndErasesOnlyWhenMinimised) {
     ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_LOGO").c_str(), "VELKLOGO.DIB", FALSE)); // found here first
     struct Remove { ~Remove() { DeleteFileA("VELKLOGO.DIB"); } } remove; // or the program tests would find it
-    // The logo's top row is its darkest blue, its bottom row its lightest teal.
+    Open(kPciInterface);
+    Repaint();
+    HWND frame = d_->Control(IDC_LOGO_FRAME);
+    RECT client;
+    GetClientRect(frame, &client);
+    // Inside a margin of one pixel: the logo's top row is its darkest blue, its bottom row its lightest teal.
     const COLORREF top = RGB(10, 30, 80), bottom = RGB(30, 160, 170);
-    for (HMODULE threeD : {HMODULE{}, GetModuleHandleA(nullptr)}) {
-        threeDControls.library = threeD; // the margin is wider with the 3-D controls
-        Open(kPciInterface);
-        Repaint();
-        HWND frame = d_->Control(IDC_LOGO_FRAME);
-        RECT client;
-        GetClientRect(frame, &client);
-        const int in = threeD ? 2 : 1, right = client.right - 1 - in, last = client.bottom - 1 - in;
-        EXPECT_TRUE(Pixel(frame, in, in) == top && Pixel(frame, right, last) == bottom) << threeD;
-        EXPECT_TRUE(Pixel(frame, in - 1, in) != top && Pixel(frame, right, last + 1) != bottom) << threeD;
+    const int right = client.right - 2, last = client.bottom - 2;
+    EXPECT_EQ(std::make_tuple(Pixel(frame, 1, 1), Pixel(frame, right, last)), std::make_tuple(top, bottom));
+    EXPECT_NE(Pixel(frame, 0, 1), top);
+    EXPECT_NE(Pixel(frame, right, last + 1), bottom);
 
-        // The dialog's background is its own until it is minimised.
-        HDC dc = GetDC(d_->Handle());
-        SetPixel(dc, 0, 0, RGB(1, 2, 3));
-        EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), FALSE);
-        EXPECT_EQ(GetPixel(dc, 0, 0), RGB(1, 2, 3));
-        ShowWindow(d_->Handle(), SW_MINIMIZE);
-        EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), TRUE);
-        ReleaseDC(d_->Handle(), dc);
-
-        const LogoState objects = logoState;
-        HGDIOBJ bitmap = GetCurrentObject(objects.memoryDc, OBJ_BITMAP);
-        d_.reset();
-        EXPECT_EQ(GetObjectType(bitmap) + GetObjectType(objects.palette) + GetObjectType(objects.memoryDc), 0u);
-    }
-    threeDControls.library = nullptr;
-}
-
-TEST(ProcessorTestDialog, StartShowsItsStagesAndEndsWithTheProgramCaption) {
-    LoadText(IDS_PROGRAM_CAPTION, programCaption, sizeof programCaption);
-    TestDialog test(IDD_PROCESSOR_TEST, ProcessorTestDialogProc);
-    EXPECT_TRUE(test.Enabled(IDC_HELP_BUTTON));
-    recordedMessages.clear();
-    const std::vector<std::string>& captions = test.Captions();
-    EXPECT_EQ(ProcessorTestDialogProc(test.Handle(), WM_COMMAND, IDC_START_TEST, 0), TRUE);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Testing CPU speed...", "Testing bandwidth 2nd level cache...",
-                                                  "Testing memory bandwidth...", "Tarvex (Durotest)"}));
-    EXPECT_TRUE(recordedMessages.empty());
+    // The dialog's background is its own until it is minimised.
+    HDC dc = GetDC(d_->Handle());
+    SetPixel(dc, 0, 0, RGB(1, 2, 3));
+    EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), FALSE);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(1, 2, 3));
+    ShowWindow(d_->Handle(), SW_MINIMIZE);
+    EXPECT_EQ(Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), TRUE);
+    ReleaseDC(d_->Handle(), dc);
 }
 
 } // namespace
