@@ -27,13 +27,12 @@ struct FakeDrive {
 class FakeDrives final : public DriveSource {
 public:
     std::vector<FakeDrive> drives;
-    bool tooSmall = false; // asks for a larger buffer, having written what fits
 
     uint32_t DriveStrings(char* buffer, uint32_t size) override {
         std::string text;
         for (const FakeDrive& drive : drives) text += std::string(1, drive.letter) + ":\\" + '\0';
         std::memcpy(buffer, text.c_str(), std::min<size_t>(size, text.size() + 1));
-        return tooSmall ? size : static_cast<uint32_t>(text.size());
+        return static_cast<uint32_t>(text.size());
     }
     uint32_t DriveMask() override {
         uint32_t mask = 0;
@@ -74,24 +73,20 @@ std::vector<FakeDrive> EveryLetter() {
 }
 
 TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesWithLabelRootAndSizes) {
-    const std::vector<FakeDrive> noDrives;
-    const struct { std::vector<FakeDrive> drives; bool tooSmall; std::vector<std::string> texts; } cases[] = {
+    const struct { std::vector<FakeDrive> drives; std::vector<std::string> texts; } cases[] = {
         {{Floppy('A'), Floppy('B'), Fixed('C'), {'D', kCdRom, "CD", 0, 650 * kMb}, Fixed('E', "DATA", 312, 1012)},
-         false, {"(C:) 100MB free of 200MB", "DATA(E:) 312MB free of 1012MB"}},
+         {"(C:) 100MB free of 200MB", "DATA(E:) 312MB free of 1012MB"}},
         {{Floppy('A'), Fixed('C', "", 0, 40), {'F', kRemovable, "GONE", 5 * kMb, 9 * kMb, false}}, // no medium
-         false, {"(C:) 0MB free of 40MB", "(F:) 0MB free of 0MB"}},
-        {{Fixed('C'), {'E', kFixed, "BIG", (4ull << 30) + 10 * kMb, 500ull << 30}}, false,
-         {"(C:) 100MB free of 200MB", "BIG(E:) 4106MB free of 512000MB"}},
-        {{Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321)}, false,
-         {"AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"}},
-        {EveryLetter(), false, {"C(C:) 100MB free of 200MB", "D(D:) 100MB free of 200MB", "E(E:) 100MB free of 200MB",
-                                "F(F:) 100MB free of 200MB", "G(G:) 100MB free of 200MB"}},
-        {EveryLetter(), true, {}},
+         {"(C:) 0MB free of 40MB", "(F:) 0MB free of 0MB"}},
+        {{Fixed('C', "", 3000, 4000), {'E', kFixed, "BIG", (4ull << 30) + 10 * kMb, 500ull << 30}},
+         {"(C:) 3000MB free of 4000MB", "BIG(E:) 4106MB free of 512000MB"}},
+        {{Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321)}, {"AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"}},
+        {EveryLetter(), {"C(C:) 100MB free of 200MB", "D(D:) 100MB free of 200MB", "E(E:) 100MB free of 200MB",
+                         "F(F:) 100MB free of 200MB", "G(G:) 100MB free of 200MB"}},
     };
     for (const auto& c : cases) {
         FakeDrives source;
         source.drives = c.drives;
-        source.tooSmall = c.tooSmall;
         DriveTable table{};
         DriveList list = EmptyDriveList();
         std::vector<std::string> texts;
@@ -103,19 +98,6 @@ TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesWithLabelRootAnd
         }
         EXPECT_EQ(texts, c.texts);
         EXPECT_EQ(FillDriveTable(source, "free of", table, list), 0); // once only
-    }
-}
-
-TEST(DriveCombo, SelectsTheLastItemWithTheKeyElseTheFirstAndReadsTheKeyOfASelection) {
-    DriveList list = EmptyDriveList();
-    list.item[3].key = 1;
-    const struct {
-        uint32_t count; uint16_t key; uint32_t selection;
-    } cases[] = {{2, 1, 1}, {2, 7, 0}, {0, 0, 0}, {4, 1, 3}, {3, 1, 1}, {9, 4, 4}, {9, 1, 3}};
-    for (const auto& c : cases) EXPECT_EQ(SelectionForKey(list, c.count, c.key), c.selection) << c.count;
-    list.item[0].key = 7;
-    for (const auto& [selection, key] : {std::pair<int32_t, uint16_t>{-1, 7}, {0, 7}, {3, 1}, {4, 4}, {5, 7}}) {
-        EXPECT_EQ(KeyAtSelection(list, selection), key) << selection;
     }
 }
 

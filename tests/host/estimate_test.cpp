@@ -53,7 +53,6 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
         {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kPciInterfaceWithIsaCodec, kept}, {1000, 216, 0}},
         {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kNoBoardDriver, kept}, {1000, 216, 0}},
         {3000, 4000, kPal, kPciOptions, {kNoBoardDriver, kept}, {1924, 112, 0}},
-        {3000, 4000, kPal, {0, 0, kDefaultAudio}, {kNoBoardDriver, kept}, {1818, 118, 0}},
         {3000, 4000, kPal, {0, kIsaBoard, kDefaultAudio}, {kPciInterface, kept}, {1818, 118, 0}},
         {3000, 4000, kPal, kPciOptions, {kIsaDriverOnly, kept}, {1818, 118, 0}},
         {3000, 4000, kPal, kPciOptions, {kPciInterface, {10000, 0}}, {0, 0, 2}},
@@ -63,14 +62,6 @@ TEST(EstimateDataRate, GivesRateCompressionAndClass) {
         EXPECT_EQ(Estimate(c.writeRate, c.readRate, c.checks, c.options, c.board), c.result)
             << c.writeRate << ' ' << c.board.limits.cardToMemory << ' ' << c.checks.ntsc << c.checks.cropping;
     }
-}
-
-TEST(EstimateDataRate, LeavesAnUntestedEntryAndTheLimitsAlone) {
-    DriveEntry entry{0, 0, 3, 3000, 4000, 7, 8, 1, 0};
-    CaptureBoard board{kNoBoardDriver, {8000, 9000}};
-    EstimateDataRate(entry, kPal, {0, kIsaBoard, kDefaultAudio}, board);
-    EXPECT_EQ(std::make_tuple(entry.reachableRate, entry.compression, entry.formatClass, board.limits.cardToMemory),
-              std::make_tuple(7u, 8u, uint16_t{1}, 8000u));
 }
 
 } // namespace
