@@ -81,21 +81,6 @@ std::string Passing(uint32_t size, int count) {
 const std::string kIsaTest = Passing(32768, 640);
 const uint64_t kPlenty = 999 << 20;
 
-struct Outcome {
-    uint16_t result;
-    DriveEntry entry{};
-    uint32_t attempted = 0;
-};
-
-Outcome RunOn(FakePlatform& fake, uint16_t board = 1, uint64_t freeBytes = kPlenty, uint32_t testedBefore = 0) {
-    DiskTestPlatform platform{fake, fake, fake};
-    Outcome run{};
-    run.entry = DriveEntry{testedBefore, freeBytes, 3, 11, 22, 0, 0, 0, 0};
-    const DriveListItem item{1, "DATA(D:) 999MB free of 999MB", "D:"};
-    run.result = RunDiskTest(platform, run.entry, item, board, run.attempted);
-    return run;
-}
-
 TEST(RunDiskTest, RefusesWarnsOrFailsWithOneMessageElseMovesEveryBlockAndKeepsTheRates) {
     const std::string create = "buffer 32768, create " + kFile + ", caption 30, wait, clock, ";
     const std::string written = create + "write 32768 x640, clock, arrow, caption 11, close, ";
@@ -120,21 +105,24 @@ TEST(RunDiskTest, RefusesWarnsOrFailsWithOneMessageElseMovesEveryBlockAndKeepsTh
         {1, kPlenty, 1, "read", 7, false, 1,
          written + "open " + kFile + ", caption 31, wait, clock, read 32768 x7" + failed},
     };
+    const DriveListItem item{1, "DATA(D:) 999MB free of 999MB", "D:"};
     for (const auto& c : cases) {
         for (uint32_t testedBefore : {0u, 1u}) {
             FakePlatform fake;
             fake.answer = c.answer, fake.fail = c.fail, fake.failAt = c.at, fake.shortMove = c.shortMove;
-            const Outcome run = RunOn(fake, c.board, c.freeBytes, testedBefore);
-            EXPECT_EQ(run.result, c.result) << c.log;
+            DiskTestPlatform platform{fake, fake, fake};
+            DriveEntry entry{testedBefore, c.freeBytes, 3, 11, 22, 0, 0, 0, 0};
+            uint32_t attempted = 0;
+            EXPECT_EQ(RunDiskTest(platform, entry, item, c.board, attempted), c.result) << c.log;
             EXPECT_EQ(fake.log, c.log);
             // A test that went through has rates from the clock: the highest for no time at all, and the whole
             // kB moved, 20,480 or 20,448, over 20.5 ms; any other keeps what was there.
             const auto rates = c.result == 1 && c.fail.empty()
                                    ? std::make_tuple(1u, UINT32_MAX, c.board == 2 ? 997463u : 999024u)
                                    : std::make_tuple(testedBefore, 11u, 22u);
-            EXPECT_EQ(std::make_tuple(run.attempted, run.entry.tested, run.entry.writeRate, run.entry.readRate),
+            EXPECT_EQ(std::make_tuple(attempted, entry.tested, entry.writeRate, entry.readRate),
                       std::tuple_cat(std::make_tuple(1u), rates));
-            EXPECT_EQ(run.entry.testFileCreated, uint32_t{c.log.find(", caption 30") != std::string::npos});
+            EXPECT_EQ(entry.testFileCreated, uint32_t{c.log.find(", caption 30") != std::string::npos});
         }
     }
 }

@@ -52,10 +52,8 @@ public:
     }
 
     // Only "X:\\" names a drive.
-    const FakeDrive& Find(const char* root) const {
-        for (const FakeDrive& drive : drives) {
-            if (drive.letter == root[0] && std::strcmp(root + 1, ":\\") == 0) return drive;
-        }
+    const FakeDrive& Find(const std::string& root) const {
+        for (const FakeDrive& drive : drives) if (root == std::string(1, drive.letter) + ":\\") return drive;
         throw std::invalid_argument(root);
     }
 };
@@ -63,9 +61,7 @@ public:
 FakeDrive Fixed(char letter, const std::string& label = "", uint64_t freeMb = 100, uint64_t totalMb = 200) {
     return {letter, kFixed, label, freeMb * kMb, totalMb * kMb};
 }
-FakeDrive Floppy(char letter) {
-    return {letter, kRemovable, "", 1, 2};
-}
+FakeDrive Floppy(char letter) { return {letter, kRemovable, "", 1, 2}; }
 std::vector<FakeDrive> EveryLetter() {
     std::vector<FakeDrive> drives;
     for (char letter = 'A'; letter <= 'Z'; ++letter) drives.push_back(Fixed(letter, std::string(1, letter)));
@@ -92,7 +88,7 @@ TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesWithLabelRootAnd
         std::vector<std::string> texts;
         const uint16_t count = FillDriveTable(source, "free of", table, list);
         for (uint16_t i = 0; i < count; ++i) {
-            const FakeDrive& drive = source.Find((list.item[i].rootPath + std::string("\\")).c_str());
+            const FakeDrive& drive = source.Find(list.item[i].rootPath + std::string("\\"));
             texts.push_back(list.item[i].text);
             EXPECT_EQ(table.entry[i].freeBytes, drive.readable ? drive.freeBytes : 0);
         }

@@ -10,9 +10,10 @@
 
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
+#include "../../base/help_win32.h"
 #include "../../bench/disk_test.h"
 #include "../../resources/ids.h"
-#include "dialog_harness.h"
+#include "harness.h"
 
 namespace {
 
@@ -71,8 +72,9 @@ protected:
         for (int id : ids) {
             char kind[8] = "";
             GetClassNameA(Control(id), kind, sizeof kind);
+            const bool shown = GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE;
             states += (states.empty() ? "" : " ") + std::to_string(id) + (IsDlgButtonChecked(dialog_, id) ? "x" : "") +
-                      (IsWindowEnabled(Control(id)) ? "" : "-") + (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE ? "" : "h") +
+                      (IsWindowEnabled(Control(id)) ? "" : "-") + (shown ? "" : "h") +
                       (lstrcmpiA(kind, "Static") == 0 && !Text(id).empty() ? ":" + Text(id) : "");
         }
         return states;
@@ -338,3 +340,15 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginAndErasesOnlyWhenMinimised) {
 }
 
 } // namespace
+
+// The stand-ins for the message box and help helpers.
+int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
+    char text[kCaptionSize];
+    LoadText(stringId, text, sizeof text);
+    recordedMessages.push_back({owner, text, flags});
+    return messageAnswer;
+}
+
+void RequestHelp(HWND, UINT command) {
+    helpCommands.push_back(command);
+}
