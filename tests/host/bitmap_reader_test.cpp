@@ -123,9 +123,8 @@ TEST(BlockHoldsPixels, TakesARunLengthStreamThatEndsInsideTheImage) {
     };
     for (const auto& c : cases) {
         CountingBlocks memory;
-        const auto size = static_cast<uint32_t>(c.stream.size());
-        const Bytes block =
-            ReadFrom(Info(c.width, c.height, c.bits, size, 0, c.compression) + Table(1u << c.bits, 4) + c.stream, memory);
+        const Bytes header = Info(c.width, c.height, c.bits, static_cast<uint32_t>(c.stream.size()), 0, c.compression);
+        const Bytes block = ReadFrom(header + Table(1u << c.bits, 4) + c.stream, memory);
         ASSERT_FALSE(block.empty()) << c.name;
         EXPECT_EQ(BlockHoldsPixels(block.data()), c.draws) << c.name;
     }

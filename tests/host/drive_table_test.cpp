@@ -17,11 +17,8 @@ constexpr uint32_t kCdRom = 5;
 constexpr uint64_t kMb = 1 << 20;
 
 struct FakeDrive {
-    char letter;
-    uint32_t type;
-    std::string label;
-    uint64_t freeBytes, totalBytes;
-    bool readable = true; // volume information and sizes can be had
+    char letter; uint32_t type; std::string label; uint64_t freeBytes, totalBytes;
+    bool readable = true; // its volume information and sizes can be had
 };
 
 class FakeDrives final : public DriveSource {
@@ -76,7 +73,8 @@ TEST(FillDriveTable, ListsRemovableAndFixedDrivesPastTheFloppiesWithLabelRootAnd
          {"(C:) 0MB free of 40MB", "(F:) 0MB free of 0MB"}},
         {{Fixed('C', "", 3000, 4000), {'E', kFixed, "BIG", (4ull << 30) + 10 * kMb, 500ull << 30}},
          {"(C:) 3000MB free of 4000MB", "BIG(E:) 4106MB free of 512000MB"}},
-        {{Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321)}, {"AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"}},
+        {{Fixed('G', "AN_UNUSUALLY_LONG_VOLUME_LABEL", 123456, 654321)},
+         {"AN_UNUSUALLY_LONG_VOLUME_LABEL(G:) 123456M"}}, // cut to the list's 42 characters
         {EveryLetter(), {"C(C:) 100MB free of 200MB", "D(D:) 100MB free of 200MB", "E(E:) 100MB free of 200MB",
                          "F(F:) 100MB free of 200MB", "G(G:) 100MB free of 200MB"}},
     };

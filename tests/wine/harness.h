@@ -46,11 +46,7 @@ inline void PumpMessages() {
     }
 }
 
-struct RecordedMessage {
-    HWND owner;
-    std::string text;
-    uint32_t flags;
-};
+struct RecordedMessage { HWND owner; std::string text; uint32_t flags; };
 
 inline std::vector<RecordedMessage> recordedMessages;
 inline int messageAnswer = IDOK;

@@ -20,10 +20,9 @@ namespace {
 const char kTestFile[] = "C:\\VELKTRVX.DAT";
 constexpr int kDriveC = 0; // the first of the prefix's drives, C: and Z:
 
+// -1 for no file.
 int64_t FileSize(const char* name) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return std::ifstream(name, std::ios::binary | std::ios::ate).tellg();
 }
 
 COLORREF Pixel(HWND window, int x, int y) {
@@ -106,10 +105,9 @@ protected:
     // The drive list's items, each up to its first blank ("(C:) (Z:)").
     std::string Items() const {
         std::string items;
-        const LRESULT count = SendMessageA(Control(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            char text[kDriveTextSize] = "";
-            SendMessageA(Control(IDC_DRIVE_LIST), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        char text[kDriveTextSize];
+        HWND list = Control(IDC_DRIVE_LIST);
+        for (WPARAM i = 0; SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i) {
             items += (i == 0 ? "" : " ") + std::string(text).substr(0, std::string(text).find(' '));
         }
         return items;
@@ -272,7 +270,8 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
             messageAnswer = answer;
             EXPECT_EQ(Command(IDC_CLOSE), TRUE);
             PumpMessages(); // the posted close
-            EXPECT_EQ(Shown(), c.asks ? "Data rate for selected hard disk still not saved\nAbort program ? 0x2134" : "");
+            const char* question = "Data rate for selected hard disk still not saved\nAbort program ? 0x2134";
+            EXPECT_EQ(Shown(), c.asks ? question : "");
             const bool stays = c.asks && answer == IDNO;
             EXPECT_EQ(std::make_tuple(IsWindowVisible(dialog_) != FALSE, FileSize(kTestFile) != -1,
                                       HasFocus(IDC_STORE)),
@@ -310,24 +309,32 @@ TEST_F(MainDialog, StartTestMeasuresDriveCAndShowsItsResults) {
     driveTable.entry[kDriveC].freeBytes = 20971519;
     EXPECT_EQ(Command(IDC_START_TEST), TRUE);
     EXPECT_EQ(Shown(), "Not enough free hard disk space 0x30");
-    Send(WM_CLOSE);
-    EXPECT_EQ(FileSize(kTestFile), -1);
+    DeleteFileA(kTestFile);
 }
 
 TEST_F(MainDialog, DrawsTheLogoInsideItsMarginAndErasesOnlyWhenMinimised) {
-    ASSERT_TRUE(CopyFileA(FromEnvironment("TARVEX_LOGO").c_str(), "VELKLOGO.DIB", FALSE)); // found here first
     struct Remove { ~Remove() { DeleteFileA("VELKLOGO.DIB"); } } remove; // or the program tests would find it
-    Open(kPciInterface, kPciBoard, IDD_MAIN_WIDE);
-    Repaint();
-    HWND frame = Control(IDC_LOGO_FRAME);
-    RECT client;
-    GetClientRect(frame, &client);
-    // Inside a margin of one pixel: the logo's top row is its darkest blue, its bottom row its lightest teal.
-    const COLORREF top = RGB(10, 30, 80), bottom = RGB(30, 160, 170);
-    const int right = client.right - 2, last = client.bottom - 2;
-    EXPECT_EQ(std::make_tuple(Pixel(frame, 1, 1), Pixel(frame, right, last)), std::make_tuple(top, bottom));
-    EXPECT_NE(Pixel(frame, 0, 1), top);
-    EXPECT_NE(Pixel(frame, right, last + 1), bottom);
+    const std::string data = FromEnvironment("TARVEX_TEST_DATA") + "\\", rle8 = ReadAll(data + "logo-rle8.dib");
+    std::string noEndCode = rle8;
+    noEndCode.back() = '\0'; // the end of bitmap becomes an end of line, past which the platform would draw
+    // The top and bottom rows inside a margin of one pixel: our logo's darkest blue and lightest teal, also run-length
+    // encoded at 8 bits; at 4 bits, whose ramp has 8 steps, its 8th and 120th colour; nothing without the end code.
+    const COLORREF top = RGB(10, 30, 80), bottom = RGB(30, 160, 170), face = GetSysColor(COLOR_3DFACE);
+    const struct { std::string logo; COLORREF top, bottom; } cases[] = {
+        {ReadAll(FromEnvironment("TARVEX_LOGO")), top, bottom}, {rle8, top, bottom},
+        {ReadAll(data + "logo-rle4.dib"), RGB(11, 38, 85), RGB(28, 152, 165)}, {noEndCode, face, face}};
+    for (const auto& c : cases) {
+        std::ofstream("VELKLOGO.DIB", std::ios::binary) << c.logo; // found here first
+        Open(kPciInterface, kPciBoard, IDD_MAIN_WIDE);
+        Repaint();
+        HWND frame = Control(IDC_LOGO_FRAME);
+        RECT client;
+        GetClientRect(frame, &client);
+        const int right = client.right - 2, last = client.bottom - 2;
+        EXPECT_EQ(std::make_tuple(Pixel(frame, 1, 1), Pixel(frame, right, last)), std::make_tuple(c.top, c.bottom));
+        EXPECT_NE(Pixel(frame, 0, 1), c.top);
+        EXPECT_NE(Pixel(frame, right, last + 1), c.bottom);
+    }
 
     // The dialog's background is its own until it is minimised.
     HDC dc = GetDC(dialog_);

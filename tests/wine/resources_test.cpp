@@ -55,7 +55,8 @@ TEST(Icons, AreOne32By32SixteenColourImageEachAndEveryDialogFindsItsIcon) {
         const auto* bits = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, found)));
         ASSERT_NE(bits, nullptr) << image;
         // Twice the height, for the colour bits and the 1-bit mask below them.
-        EXPECT_EQ(std::make_tuple(bits->biWidth, bits->biHeight, bits->biBitCount), std::make_tuple(32, 64, 4)) << image;
+        EXPECT_EQ(std::make_tuple(bits->biWidth, bits->biHeight, bits->biBitCount), std::make_tuple(32, 64, 4))
+            << image;
         EXPECT_EQ(SizeofResource(nullptr, found), sizeof *bits + 16 * sizeof(RGBQUAD) + 32 * 32 / 2 + 32 * 32 / 8);
     }
     for (int dialogId = 101; dialogId <= 104; ++dialogId) {
