@@ -1,5 +1,5 @@
 // The test file on a POSIX system: O_DIRECT transfers from a page-aligned buffer.
-// Used by the host tests and the disk benchmark tool.
+// Used by the disk benchmark tool.
 #ifndef TARVEX_BENCH_TEST_FILE_POSIX_H
 #define TARVEX_BENCH_TEST_FILE_POSIX_H
 

@@ -4,7 +4,7 @@ if(TARVEX_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-add_library(core STATIC ${CORE} bench/test_file_posix.cpp)
+add_library(core STATIC ${CORE})
 target_link_libraries(core PUBLIC warnings)
 
 find_package(GTest REQUIRED)
@@ -14,5 +14,5 @@ add_executable(host_tests ${HOST_TESTS})
 target_link_libraries(host_tests PRIVATE core GTest::gtest_main)
 gtest_discover_tests(host_tests NO_PRETTY_VALUES)
 
-add_executable(diskbench tools/diskbench.cpp)
+add_executable(diskbench tools/diskbench.cpp bench/test_file_posix.cpp)
 target_link_libraries(diskbench PRIVATE core)
