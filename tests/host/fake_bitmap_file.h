@@ -13,8 +13,6 @@ class MemorySource final : public ByteSource {
 public:
     explicit MemorySource(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
-    uint32_t pretendSize = 0; // when set, the file claims this size, but reads end with its bytes
-
     uint32_t Read(void* destination, uint32_t count) override {
         const uint32_t left = at_ < bytes_.size() ? static_cast<uint32_t>(bytes_.size()) - at_ : 0;
         const uint32_t read = count < left ? count : left;
@@ -31,8 +29,7 @@ public:
         return true;
     }
     bool Remaining(uint32_t& remaining) override {
-        const uint32_t size = pretendSize != 0 ? pretendSize : static_cast<uint32_t>(bytes_.size());
-        remaining = size > at_ ? size - at_ : 0;
+        remaining = bytes_.size() > at_ ? static_cast<uint32_t>(bytes_.size()) - at_ : 0;
         return true;
     }
 
