@@ -98,8 +98,8 @@ void TestsDriveC(HWND dialog) {
     const std::string item = text; // "(C:) 123456MB free of 234567MB"
     ULARGE_INTEGER available, total;
     ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, nullptr));
-    EXPECT_NEAR(std::stod(item.substr(5)), static_cast<double>(available.QuadPart >> 20), 64) << item;
-    EXPECT_EQ(item.substr(item.find(" of ") + 4), std::to_string(total.QuadPart >> 20) + "MB");
+    EXPECT_NEAR(std::atof(text + 5), static_cast<double>(available.QuadPart >> 20), 64) << item;
+    EXPECT_EQ(item.substr(item.rfind(' ') + 1), std::to_string(total.QuadPart >> 20) + "MB");
 
     PostMessageA(dialog, WM_COMMAND, 72, 0);
     HWND box = Opened(dialog, "Tarvex (Durotest)");
