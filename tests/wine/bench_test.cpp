@@ -8,10 +8,9 @@
 #include "../../bench/disk_test_win32.h"
 #include "../../bench/drive_source_win32.h"
 #include "../../config/capture_options.h"
+#include "harness.h"
 
 namespace {
-
-const char kTestFile[] = "C:\\VELKTRVX.DAT";
 
 // The handle's mode (FILE_MODE_INFORMATION) as the system records it.
 ULONG FileMode(HANDLE handle) {

@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+// The test file a disk test of drive C: writes.
+inline constexpr char kTestFile[] = "C:\\VELKTRVX.DAT";
+
 // A file named by its Linux path in an environment variable, as Wine shows it on drive Z:.
 inline std::string FromEnvironment(const char* variable) {
     std::string path = std::string("Z:") + (std::getenv(variable) != nullptr ? std::getenv(variable) : "");

@@ -17,7 +17,6 @@
 
 namespace {
 
-const char kTestFile[] = "C:\\VELKTRVX.DAT";
 constexpr int kDriveC = 0; // the first of the prefix's drives, C: and Z:
 
 // -1 for no file.

@@ -20,8 +20,11 @@ DWORD RunProgram(const std::string& program, void (*check)(HWND dialog)) {
     PROCESS_INFORMATION process{};
     std::string commandLine = "\"" + program + "\" fromCONFIG";
     const std::string folder = program.substr(0, program.find_last_of('\\'));
-    EXPECT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.c_str(), &startup, &process)) << "cannot start " << program;
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << program;
+        return 255;
+    }
     HWND dialog = nullptr;
     for (int tries = 0; tries < 100 && (dialog = ProcessDialog(process.dwProcessId)) == nullptr; ++tries) Sleep(100);
     EXPECT_NE(dialog, nullptr) << "no main dialog";
@@ -56,8 +59,8 @@ void Close(HWND window, WPARAM command, HWND viewer = nullptr) {
     EXPECT_EQ(std::make_pair(IsWindow(window), IsWindow(viewer)), std::make_pair(FALSE, FALSE)) << "window, viewer";
 }
 
-// Help over a dialog: the viewer shows the contents of the help beside the
-// program, which runs in its own folder, and reports no fault.
+// Help over a dialog: the viewer opens and finds the help beside the program,
+// which runs in its own folder, so it reports no fault.
 HWND OpensTheHelp(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, 70, 0);
     HWND viewer = nullptr;
@@ -138,7 +141,7 @@ TEST(Program, TestsDriveCAndEndsWithExitCodeZeroFromWindows95On) {
         WritePrivateProfileStringA("velkCI.DLL", "DataRate", nullptr, "SYSTEM.INI");
         withHelp = version.empty();
         EXPECT_EQ(RunProgram(FromEnvironment("TARVEX_PROGRAM"), TestsDriveC), 0u) << version;
-        EXPECT_EQ(GetFileAttributesA("C:\\VELKTRVX.DAT"), INVALID_FILE_ATTRIBUTES); // deleted at close
+        EXPECT_EQ(GetFileAttributesA(kTestFile), INVALID_FILE_ATTRIBUTES); // deleted at close
         EXPECT_EQ(SystemIni("DataRate") + " kB/s", shownRate);
         EXPECT_EQ(SystemIni("CaptureDrive") + SystemIni("DefCapFormat"), "C:LOW");
     }
