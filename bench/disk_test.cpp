@@ -22,6 +22,21 @@ private:
     void* data_;
 };
 
+// Fills the transfer buffer with bytes that do not compress, as the video they
+// stand for: a drive that compresses what it stores would otherwise report the
+// speed of its compressor. A 32-bit xorshift sequence: no compressor shrinks it,
+// and no state comes twice in 2^32 - 1 steps, so no two sectors are alike.
+void FillIncompressible(void* buffer, uint32_t size) {
+    uint32_t state = 0x9E3779B9;
+    uint32_t* word = static_cast<uint32_t*>(buffer);
+    for (uint32_t i = 0; i < size / 4; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        word[i] = state;
+    }
+}
+
 enum class Direction { kWrite, kRead };
 
 // Moves every block of the plan; stops at the first call that fails or moves
@@ -89,6 +104,7 @@ uint16_t RunDiskTest(DiskTestPlatform& platform, DriveEntry& entry, const DriveL
         prompts.Message(IDS_NO_MEMORY, kBoxOk | kBoxStop | kBoxTaskModal);
         return 0;
     }
+    FillIncompressible(buffer.Data(), plan.blockSize);
 
     if (!platform.file.CreateForWriting(name)) {
         prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <tuple>
+#include <zlib.h>
 
 #include "../../bench/disk_test.h"
 
@@ -19,12 +21,19 @@ public:
     std::string fail;                 // "buffer", "create", "open", "write" or "read"
     uint32_t failAt = 1;
     bool shortMove = false;           // the failing transfer goes through, one sector short
+    std::string written;              // the first block written
 
-    void* AllocateBuffer(uint32_t size) override { return Did("buffer " + std::to_string(size)) ? this : nullptr; }
+    void* AllocateBuffer(uint32_t size) override {
+        buffer_.assign(size, '\0');
+        return Did("buffer " + std::to_string(size)) ? buffer_.data() : nullptr;
+    }
     void FreeBuffer(void*) override { Did("free"); }
     bool CreateForWriting(const char* name) override { return Did(std::string("create ") + name); }
     bool OpenForReading(const char* name) override { return Did(std::string("open ") + name); }
-    bool Write(const void*, uint32_t size, uint32_t& moved) override { return Move("write", size, moved); }
+    bool Write(const void* data, uint32_t size, uint32_t& moved) override {
+        if (written.empty()) written.assign(static_cast<const char*>(data), size);
+        return Move("write", size, moved);
+    }
     bool Read(void*, uint32_t size, uint32_t& moved) override { return Move("read", size, moved); }
     void Close() override { Did("close"); }
     void Delete(const char* name) override { Did(std::string("delete ") + name); }
@@ -62,7 +71,7 @@ private:
         return !(name == fail && ++failing_ == failAt);
     }
 
-    std::string last_, suffix_;
+    std::string buffer_, last_, suffix_;
     int repeats_ = 0;
     uint32_t failing_ = 0; // times the failing event came
     int clocks_ = 0;
@@ -124,6 +133,28 @@ TEST(RunDiskTest, RefusesWarnsOrFailsWithOneMessageElseMovesEveryBlockAndKeepsTh
                       std::tuple_cat(std::make_tuple(1u), rates));
             EXPECT_EQ(entry.testFileCreated, uint32_t{c.log.find(", caption 30") != std::string::npos});
         }
+    }
+}
+
+// Video does not compress, and a drive that compresses what it stores must not
+// get an easier load from the test: deflate cannot shrink what it writes, and
+// no sector of it equals another, which a drive could store once.
+TEST(RunDiskTest, WritesDataThatDoesNotCompress) {
+    for (uint16_t board : {1, 2}) {
+        FakePlatform fake;
+        DiskTestPlatform platform{fake, fake, fake};
+        DriveEntry entry{0, kPlenty, 3, 0, 0, 0, 0, 0, 0};
+        uint32_t attempted = 0;
+        ASSERT_EQ(RunDiskTest(platform, entry, DriveListItem{1, "", "D:"}, board, attempted), 1);
+        const std::string& data = fake.written;
+        std::string deflated(compressBound(data.size()), '\0');
+        uLongf size = deflated.size();
+        ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(&deflated[0]), &size,
+                            reinterpret_cast<const Bytef*>(data.data()), data.size(), Z_BEST_COMPRESSION), Z_OK);
+        EXPECT_GE(size, data.size()) << board;
+        std::set<std::string> sectors;
+        for (size_t at = 0; at < data.size(); at += 512) sectors.insert(data.substr(at, 512));
+        EXPECT_EQ(sectors.size() * 512, PlanFor(board).blockSize) << board;
     }
 }
 
