@@ -57,9 +57,9 @@ uint32_t TimedPhase(DiskTestPlatform& platform, Direction direction, void* buffe
                     bool& ok) {
     platform.prompts.Caption(direction == Direction::kWrite ? IDS_WRITING : IDS_READING);
     platform.prompts.WaitCursor(true);
-    const uint64_t start = platform.clock.Microseconds();
+    const ClockReading start = platform.clock.Now();
     ok = TransferBlocks(platform.file, direction, buffer, plan);
-    const uint64_t elapsed = platform.clock.Microseconds() - start; // right across a wrap of the count
+    const uint64_t elapsed = PhaseMicroseconds(start, platform.clock.Now());
     if (!ok) platform.prompts.Message(IDS_CANNOT_OPEN_FILE, kBoxOk | kBoxStop);
     platform.prompts.WaitCursor(false);
     platform.prompts.Caption(IDS_PROGRAM_CAPTION);
@@ -73,6 +73,16 @@ TestPlan PlanFor(uint16_t boardType) {
     const uint32_t blockKb = boardType == kPciBoard ? 96 : 32;
     const uint32_t blockCount = 20480 / blockKb;
     return TestPlan{blockKb * 1024, blockCount, blockKb * blockCount * 1000};
+}
+
+uint64_t PhaseMicroseconds(const ClockReading& start, const ClockReading& end) {
+    // Each tick reading lags its moment by less than a step, so the intervals of
+    // two right clocks differ by less than one. The coarsest step of any tick
+    // count (Windows 95 to ME; NT's is 10 to 16 ms) never overrules a right one.
+    constexpr uint64_t kTickStep = 55000;
+    const uint64_t ticks = uint64_t{end.milliseconds - start.milliseconds} * 1000; // right across a wrap
+    const uint64_t fine = end.microseconds - start.microseconds; // near 2^64 when it ran backwards
+    return (fine > ticks ? fine - ticks : ticks - fine) > kTickStep ? ticks : fine;
 }
 
 uint32_t PhaseRate(uint32_t rateNumerator, uint64_t elapsedMicroseconds) {

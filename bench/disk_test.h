@@ -25,10 +25,17 @@ protected:
     ~TestFile() = default;
 };
 
-// A microsecond count; differences are taken modulo 2^64, so it may wrap.
+// One reading of the two clocks a phase is timed by: a fine one in microseconds,
+// and the platform's millisecond tick count, coarse but steady, which wraps
+// every 49.7 days.
+struct ClockReading {
+    uint64_t microseconds;
+    uint32_t milliseconds;
+};
+
 class Clock {
 public:
-    virtual uint64_t Microseconds() = 0;
+    virtual ClockReading Now() = 0;
 
 protected:
     ~Clock() = default;
@@ -67,6 +74,12 @@ struct TestPlan {
 };
 
 TestPlan PlanFor(uint16_t boardType);
+
+// The microseconds between two readings: the fine clock's, unless it ran
+// backwards or strays from the tick count by more than a tick's step, as a
+// performance counter may leap under bus load or differ between processors;
+// then the tick count's.
+uint64_t PhaseMicroseconds(const ClockReading& start, const ClockReading& end);
 
 // kB/s of a phase that took elapsed microseconds: at least one is counted, and
 // a figure beyond 32 bits is held at the largest. Over whole milliseconds this

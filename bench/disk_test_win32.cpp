@@ -85,18 +85,15 @@ PerformanceClock::PerformanceClock() {
     if (QueryPerformanceFrequency(&frequency)) frequency_ = static_cast<uint64_t>(frequency.QuadPart);
 }
 
-uint64_t PerformanceClock::Microseconds() {
-    if (frequency_ != 0) {
-        LARGE_INTEGER counter;
-        QueryPerformanceCounter(&counter);
-        const uint64_t count = static_cast<uint64_t>(counter.QuadPart);
-        // Whole seconds and the rest apart, so that the product stays in 64 bits.
-        return count / frequency_ * 1000000 + count % frequency_ * 1000000 / frequency_;
-    }
-    const uint32_t tick = GetTickCount();
-    if (tick < lastTick_) ++tickWraps_;
-    lastTick_ = tick;
-    return ((uint64_t{tickWraps_} << 32) + tick) * 1000;
+ClockReading PerformanceClock::Now() {
+    const DWORD tick = GetTickCount();
+    LARGE_INTEGER counter;
+    // Without a performance counter the tick count is the fine clock too; its
+    // wrap then looks like a clock running backwards, and the ticks are taken.
+    if (frequency_ == 0 || !QueryPerformanceCounter(&counter)) return ClockReading{uint64_t{tick} * 1000, tick};
+    const uint64_t count = static_cast<uint64_t>(counter.QuadPart);
+    // Whole seconds and the rest apart, so that the product stays in 64 bits.
+    return ClockReading{count / frequency_ * 1000000 + count % frequency_ * 1000000 / frequency_, tick};
 }
 
 uint16_t RunDiskTest(HWND dialog, DriveEntry& entry, const DriveListItem& item, uint16_t boardType,

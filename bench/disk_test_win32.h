@@ -29,16 +29,14 @@ private:
     HGLOBAL block_ = nullptr;
 };
 
-// The performance counter where there is one, else the tick count.
+// The performance counter, where there is one, beside the tick count.
 class PerformanceClock final : public Clock {
 public:
     PerformanceClock();
-    uint64_t Microseconds() override;
+    ClockReading Now() override;
 
 private:
     uint64_t frequency_ = 0; // counts a second; 0 without a performance counter
-    uint32_t lastTick_ = 0;
-    uint32_t tickWraps_ = 0; // the tick count wraps every 49.7 days
 };
 
 // Message boxes owned by the dialog, progress in its caption, the cursor.

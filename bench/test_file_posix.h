@@ -32,9 +32,10 @@ private:
     bool cacheFallback_ = false;
 };
 
+// The monotonic clock, whose milliseconds stand in for the tick count.
 class PosixClock final : public Clock {
 public:
-    uint64_t Microseconds() override;
+    ClockReading Now() override;
 };
 
 #endif

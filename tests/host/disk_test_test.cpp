@@ -38,9 +38,9 @@ public:
     void Close() override { Did("close"); }
     void Delete(const char* name) override { Did(std::string("delete ") + name); }
     // Write start and end, read start and end: a write faster than the clock can tell, a read of 20.5 ms.
-    uint64_t Microseconds() override {
+    ClockReading Now() override {
         Did("clock");
-        return ++clocks_ == 4 ? 20500 : 0;
+        return ++clocks_ == 4 ? ClockReading{20500, 20} : ClockReading{0, 0};
     }
     int Message(uint16_t id, uint32_t flags) override {
         char message[24];
@@ -133,6 +133,25 @@ TEST(RunDiskTest, RefusesWarnsOrFailsWithOneMessageElseMovesEveryBlockAndKeepsTh
                       std::tuple_cat(std::make_tuple(1u), rates));
             EXPECT_EQ(entry.testFileCreated, uint32_t{c.log.find(", caption 30") != std::string::npos});
         }
+    }
+}
+
+// A performance counter that leaps forward under bus load, or runs backwards
+// when the thread moves to a processor whose counter lags, must not give the
+// phase its time; one that agrees with the tick count keeps its finer figure.
+TEST(PhaseMicroseconds, TakesTheTickCountWhereTheFineClockLeapsOrRunsBackwards) {
+    // The fine clock's readings in microseconds, the tick count's in milliseconds; the phase's microseconds.
+    const struct { uint64_t fineStart, fineEnd; uint32_t tickStart, tickEnd; uint64_t elapsed; } cases[] = {
+        {7000000, 7020500, 500, 520, 20500},
+        {7000000, 7020000, 500, 575, 20000},            // 55 ms apart: a tick of Windows 95 can explain that
+        {7000000, 7020000, 500, 576, 76000},
+        {7000000, 10020500, 500, 520, 20000},          // leaps 3 s
+        {7000000, 6999000, 500, 520, 20000},            // runs backwards
+        {7000000, 7020500, 0xFFFFFFF0, 4, 20500},       // the tick count wraps
+        {4294967280000, 4000, 0xFFFFFFF0, 4, 20000},    // no performance counter: the tick count alone wraps
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PhaseMicroseconds({c.fineStart, c.tickStart}, {c.fineEnd, c.tickEnd}), c.elapsed) << c.fineEnd;
     }
 }
 
