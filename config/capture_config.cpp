@@ -32,6 +32,19 @@ bool CodecIsIsaDriver(Profile& profile) {
     return profile.ReadString(kSystemIni, "drivers", "VIDC.MJPG", value, kValueSize) > 0 && NamesIsaDriver(value);
 }
 
+bool WriteDriveResults(Profile& profile, uint32_t reachableRate, uint16_t formatClass, const char* captureDrive,
+                       uint16_t boardType) {
+    const char* section = boardType == kPciBoard ? kPciSection : kIsaSection;
+
+    char dataRate[12];
+    BoundedText(dataRate, sizeof dataRate).Add(reachableRate);
+    if (!profile.WriteString(kSystemIni, section, "DataRate", dataRate)) return false;
+    if (!profile.WriteString(kSystemIni, section, "CaptureDrive", captureDrive)) return false;
+    if (boardType != kPciBoard) return true;
+    const char* format = formatClass < 3 ? kFormatNames[formatClass] : kFormatNames[0];
+    return profile.WriteString(kSystemIni, section, "DefCapFormat", format);
+}
+
 } // namespace
 
 uint16_t VideoNormFromCountry(Profile& profile) {
@@ -82,13 +95,9 @@ uint32_t ParseDecimal(const char* text) {
 
 bool StoreDriveResults(Profile& profile, uint32_t reachableRate, uint16_t formatClass, const char* captureDrive,
                        uint16_t boardType) {
-    const char* section = boardType == kPciBoard ? kPciSection : kIsaSection;
-
-    char dataRate[12];
-    BoundedText(dataRate, sizeof dataRate).Add(reachableRate);
-    if (!profile.WriteString(kSystemIni, section, "DataRate", dataRate)) return false;
-    if (!profile.WriteString(kSystemIni, section, "CaptureDrive", captureDrive)) return false;
-    if (boardType != kPciBoard) return true;
-    const char* format = formatClass < 3 ? kFormatNames[formatClass] : kFormatNames[0];
-    return profile.WriteString(kSystemIni, section, "DefCapFormat", format);
+    const bool written = WriteDriveResults(profile, reachableRate, formatClass, captureDrive, boardType);
+    // Windows 95 to ME keep a written profile file in memory: a crash would lose
+    // what was stored, and the capture software, reading the file, would not see it.
+    profile.Flush(kSystemIni);
+    return written;
 }

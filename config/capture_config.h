@@ -19,7 +19,7 @@ uint32_t ParseDecimal(const char* text);
 
 // Writes a tested drive's reachable data rate, its root path as the capture drive
 // and, for the PCI board, the capture format class (0 LOW, 1 MID, 2 HIGH) into the
-// board driver's section; false at the first failed write.
+// board driver's section, and writes the file out; false at the first failed write.
 bool StoreDriveResults(Profile& profile, uint32_t reachableRate, uint16_t formatClass, const char* captureDrive,
                        uint16_t boardType);
 

@@ -14,6 +14,8 @@ public:
     virtual uint32_t ReadInteger(const char* file, const char* section, const char* key, uint32_t fallback) = 0;
     // Creates the section and the key as needed; false when the file could not be written.
     virtual bool WriteString(const char* file, const char* section, const char* key, const char* value) = 0;
+    // Writes out what the platform holds of the file in memory.
+    virtual void Flush(const char* file) = 0;
 
 protected:
     ~Profile() = default;

@@ -14,3 +14,7 @@ uint32_t Win32Profile::ReadInteger(const char* file, const char* section, const 
 bool Win32Profile::WriteString(const char* file, const char* section, const char* key, const char* value) {
     return WritePrivateProfileStringA(section, key, value, file) != FALSE;
 }
+
+void Win32Profile::Flush(const char* file) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file); // answers FALSE whether or not it flushed
+}

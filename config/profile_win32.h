@@ -11,6 +11,7 @@ public:
                         uint32_t size) override;
     uint32_t ReadInteger(const char* file, const char* section, const char* key, uint32_t fallback) override;
     bool WriteString(const char* file, const char* section, const char* key, const char* value) override;
+    void Flush(const char* file) override;
 };
 
 #endif

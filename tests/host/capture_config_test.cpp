@@ -10,7 +10,7 @@
 
 namespace {
 
-// Profile files in memory, every write logged as "section key=value".
+// Profile files in memory, every write logged as "section key=value", a flush as "flush".
 class FakeProfile final : public Profile {
 public:
     std::map<std::string, std::string> values; // "file section key"
@@ -28,6 +28,10 @@ public:
         writes.push_back(std::string(section) + " " + key + "=" + value);
         EXPECT_STREQ(file, "SYSTEM.INI");
         return writes.size() != failWriteAt;
+    }
+    void Flush(const char* file) override {
+        writes.push_back("flush");
+        EXPECT_STREQ(file, "SYSTEM.INI");
     }
 
 private:
@@ -81,7 +85,8 @@ TEST(VideoNormFromCountry, NtscForTheCountriesThatUseIt) {
     }
 }
 
-TEST(Store, WritesTheKeysOfTheBoardsSectionInOrderAndStopsAtAFailedWrite) {
+// What was written reaches the file even when a later write failed.
+TEST(Store, WritesTheKeysOfTheBoardsSectionInOrderStopsAtAFailedWriteAndFlushes) {
     using W = std::vector<std::string>;
     const struct {
         uint16_t boardType; uint32_t rate; uint16_t formatClass; size_t failWriteAt; bool stored; W writes;
@@ -97,7 +102,9 @@ TEST(Store, WritesTheKeysOfTheBoardsSectionInOrderAndStopsAtAFailedWrite) {
         FakeProfile profile;
         profile.failWriteAt = c.failWriteAt;
         EXPECT_EQ(StoreDriveResults(profile, c.rate, c.formatClass, "D:", c.boardType), c.stored) << c.rate;
-        EXPECT_EQ(profile.writes, c.writes) << c.rate;
+        W flushed = c.writes;
+        flushed.push_back("flush");
+        EXPECT_EQ(profile.writes, flushed) << c.rate;
     }
 }
 
