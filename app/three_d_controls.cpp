@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "../base/quiet_drive_errors_win32.h"
+
 namespace {
 
 const char kLibrary[] = "CTL3D.DLL";
@@ -15,6 +17,7 @@ ThreeDControlsEntry Entry(HMODULE library, const char* name) {
 void LoadThreeDControls(HINSTANCE instance, ThreeDControls& controls) {
     controls = ThreeDControls{};
     OFSTRUCT found;
+    QuietDriveErrors quiet; // the search goes along the PATH, which may name an empty drive
     if (OpenFile(kLibrary, &found, OF_EXIST) == HFILE_ERROR) return;
     HMODULE library = LoadLibraryA(kLibrary);
     // Results below 32 are the error codes of the 16-bit loader.

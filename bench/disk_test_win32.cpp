@@ -1,7 +1,7 @@
 #include "disk_test_win32.h"
 
 #include "../base/program_text_win32.h"
-#include "quiet_drive_errors_win32.h"
+#include "../base/quiet_drive_errors_win32.h"
 
 namespace {
 
@@ -109,5 +109,6 @@ uint16_t RunDiskTest(HWND dialog, DriveEntry& entry, const DriveListItem& item, 
 void DeleteTestFiles(HWND dialog, const DriveTable& table, const DriveList& list) {
     Win32TestFile file;
     DialogPrompts prompts(dialog);
+    QuietDriveErrors quiet; // a medium taken out after its test
     DeleteTestFiles(file, prompts, table, list);
 }

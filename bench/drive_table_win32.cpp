@@ -1,9 +1,9 @@
 #include "drive_table_win32.h"
 
 #include "../base/program_text_win32.h"
+#include "../base/quiet_drive_errors_win32.h"
 #include "../resources/ids.h"
 #include "drive_source_win32.h"
-#include "quiet_drive_errors_win32.h"
 
 uint16_t FillDriveTable(HWND, DriveTable& table, DriveList& list) {
     char freeOf[80];

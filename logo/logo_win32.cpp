@@ -1,5 +1,6 @@
 #include "logo_win32.h"
 
+#include "../base/quiet_drive_errors_win32.h"
 #include "bitmap_file_win32.h"
 #include "bitmap_reader.h"
 #include "logo_image.h"
@@ -13,6 +14,7 @@ constexpr int kFrameId = 2;
 // closed again either way.
 HGLOBAL ReadLogoFile() {
     OFSTRUCT found;
+    QuietDriveErrors quiet; // the search goes along the PATH, which may name an empty drive
     const HFILE file = OpenFile(kLogoFile, &found, OF_READ);
     if (file == HFILE_ERROR) return nullptr;
     FileSource source(file);

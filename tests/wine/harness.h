@@ -54,5 +54,6 @@ struct RecordedMessage { HWND owner; std::string text; uint32_t flags; };
 inline std::vector<RecordedMessage> recordedMessages;
 inline int messageAnswer = IDOK;
 inline std::vector<UINT> helpCommands;
+inline std::string fileCalls; // the files searched for or deleted: "name", or "name (boxes on)"
 
 #endif

@@ -10,8 +10,10 @@
 
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
+#include "../../app/three_d_controls.h"
 #include "../../base/help_win32.h"
 #include "../../bench/disk_test.h"
+#include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "harness.h"
 
@@ -345,6 +347,23 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginAndErasesOnlyWhenMinimised) {
     ReleaseDC(dialog_, dc);
 }
 
+// A search along a PATH that names an empty floppy or CD drive, or the deletion of a test file whose
+// medium was taken out, must not stop the program with the system's "There is no disk in the drive".
+TEST_F(MainDialog, SearchesAndDeletesWithTheSystemsDriveBoxesOff) {
+    SetErrorMode(0);
+    fileCalls.clear();
+    ThreeDControls controls;
+    LoadThreeDControls(GetModuleHandleA(nullptr), controls);
+    ProbeLogo();
+    Open(kPciInterface); // which loads the logo
+    driveTable.entry[kDriveC].testFileCreated = 1;
+    Send(WM_ENDSESSION);
+    Command(IDC_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(fileCalls, "CTL3D.DLL, VELKLOGO.DIB, VELKLOGO.DIB, C:\\VELKTRVX.DAT, C:\\VELKTRVX.DAT");
+    EXPECT_EQ(GetErrorMode(), 0u); // and on again after each
+}
+
 } // namespace
 
 // The stand-ins for the message box and help helpers.
@@ -357,4 +376,35 @@ int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
 
 void RequestHelp(HWND, UINT command) {
     helpCommands.push_back(command);
+}
+
+// Stand-ins for two imports of the code under test, which the linker takes before the import
+// library's: each notes the file and whether the drive boxes were on, then calls the platform.
+namespace {
+
+template <typename Function>
+Function Kernel32(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+}
+
+void Note(const char* name) {
+    const bool boxes = (GetErrorMode() & SEM_FAILCRITICALERRORS) == 0;
+    fileCalls += (fileCalls.empty() ? "" : ", ") + std::string(name) + (boxes ? " (boxes on)" : "");
+}
+
+HFILE WINAPI NotedOpenFile(LPCSTR name, LPOFSTRUCT found, UINT style) {
+    Note(name);
+    return Kernel32<decltype(&OpenFile)>("OpenFile")(name, found, style);
+}
+
+BOOL WINAPI NotedDeleteFile(LPCSTR name) {
+    Note(name);
+    return Kernel32<decltype(&DeleteFileA)>("DeleteFileA")(name);
+}
+
+} // namespace
+
+extern "C" {
+decltype(&OpenFile) openFileImport __asm__("__imp__OpenFile@12") = NotedOpenFile;
+decltype(&DeleteFileA) deleteFileImport __asm__("__imp__DeleteFileA@4") = NotedDeleteFile;
 }
