@@ -9,6 +9,21 @@
 #include "program.h"
 #include "result_figures.h"
 
+namespace {
+
+// From Windows XP on, a window that handles no message for five seconds gives way
+// to a ghost that offers to end the program; a test phase on a slow drive holds
+// the dialog longer than that, and ending it would leave the test file behind.
+// Windows 95 to 2000 have no ghosts and no such function, so it is looked up.
+void KeepTheDialogThroughLongPhases() {
+    using Disable = void(WINAPI*)();
+    const auto disable = reinterpret_cast<Disable>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("USER32.DLL"), "DisableProcessWindowsGhosting")));
+    if (disable != nullptr) disable();
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     programIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     if (programIcon == nullptr) return 255;
@@ -20,6 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     runFlags = RunFlags{};
+    KeepTheDialogThroughLongPhases();
     DetectCaptureBoard(captureOptions, captureBoard);
     LoadThreeDControls(instance, threeDControls);
 

@@ -2,8 +2,9 @@
 # Checks that tarvex.exe can load on Windows 95 retail and run on a 486:
 # 4.0 OS and subsystem versions, GUI subsystem, imports only from KERNEL32,
 # USER32 and GDI32, only KERNEL32 names that Windows 95 exports, no Unicode
-# functions except the few that work there, no GetDiskFreeSpaceExA (missing
-# before OSR2, so looked up at run time) and no P6 conditional moves.
+# functions except the few that work there, none of the functions it looks up at
+# run time (GetDiskFreeSpaceExA, missing before OSR2; DisableProcessWindowsGhosting,
+# from XP on), and no instruction that a 486 lacks.
 # Usage: audit-imports.sh <tarvex.exe> <folder with the Windows 95 lists>
 set -u
 OBJDUMP=${OBJDUMP:-i686-w64-mingw32-objdump}
@@ -19,12 +20,17 @@ command -v "$OBJDUMP" >/dev/null 2>&1 || fail "$OBJDUMP not found (install binut
 headers=$("$OBJDUMP" -p "$exe" 2>&1) || fail "$OBJDUMP -p failed: $headers"
 code=$("$OBJDUMP" -d "$exe" 2>&1) || fail "$OBJDUMP -d failed: $code"
 
-# CMOV and FCMOV are P6 instructions; a 486 or Pentium faults on them.
-cmovs=$(printf '%s\n' "$code" | awk -F'\t' '$3 ~ /^f?cmov/ { gsub(/[ :]/, "", $1); gsub(/ +/, " ", $3); print "FAIL: " $3 " at 0x" $1 }')
-[ -z "$cmovs" ] || printf '%s\n' "$cmovs" | sed 5q
-ncmov=$(printf '%s' "$cmovs" | grep -c FAIL)
+# A 486 faults on what later processors added: the Pentium's cpuid, rdtsc and
+# cmpxchg8b; the P6's conditional moves, fcomi family and long nops; MMX, SSE and
+# later, with their registers and the few that name none.
+newer='(f?cmov[a-z]*|fu?comip?|cpuid|rdtscp?|rdpmc|cmpxchg8b|sys(enter|exit)|nop[lw]|f?emms|fxsave|fxrstor'
+newer="$newer"'|[ls]dmxcsr|[lsm]fence|clflush|prefetch[a-z0-9]*|movnti|popcnt|lzcnt|movbe|crc32)'
+late=$(printf '%s\n' "$code" | awk -F'\t' -v newer="$newer" '
+  $3 ~ "(^| )" newer "( |$)" || $3 ~ /%[xy]?mm[0-9]/ { gsub(/[ :]/, "", $1); gsub(/ +/, " ", $3); print "FAIL: " $3 " at 0x" $1 }')
+[ -z "$late" ] || printf '%s\n' "$late" | sed 5q
+nlate=$(printf '%s' "$late" | grep -c FAIL)
 
-printf '%s\n' "$headers" | awk -v ncmov="$ncmov" '
+printf '%s\n' "$headers" | awk -v nlate="$nlate" '
   { sub(/\r$/, "") }
   FILENAME == ARGV[1] { if ($0 != "" && $0 !~ /^#/) k32[$0] = 1; next }
   FILENAME == ARGV[2] { if ($0 != "" && $0 !~ /^#/) okw[$0] = 1; next }
@@ -50,8 +56,8 @@ printf '%s\n' "$headers" | awk -v ncmov="$ncmov" '
     if (name == "<none>") { bad(dll " ordinal " $2 " is imported by ordinal, not by name"); next }
     if (dll == "KERNEL32" && !(name in k32))
       bad("KERNEL32 " name " is not exported by Windows 95 KERNEL32")
-    if (name == "GetDiskFreeSpaceExA")
-      bad("GetDiskFreeSpaceExA is imported; Windows 95 before OSR2 lacks it, look it up with GetProcAddress")
+    if (name == "GetDiskFreeSpaceExA" || name == "DisableProcessWindowsGhosting")
+      bad(name " is imported; older Windows lack it, look it up with GetProcAddress")
     # A name ending in a capital W is the Unicode twin of an A function: every
     # W name in the KERNEL32 list has its A twin, and CreateDCW shows that a
     # capital may come before the W. ShowWindow and the like end in a small w.
@@ -66,7 +72,7 @@ printf '%s\n' "$headers" | awk -v ncmov="$ncmov" '
       bad("subsystem version is " hdr["subsystem major"] "." hdr["subsystem minor"] ", must be 4.0")
     if (hdr["subsystem"] != 2) bad("subsystem is " hdr["subsystem"] ", must be 2 (Windows GUI)")
     if (total == 0) bad("no imports found; is this a PE program?")
-    if (ncmov > 0) bad(ncmov " conditional move instruction(s); a 486 cannot run them")
+    if (nlate > 0) bad(nlate " instruction(s) that a 486 cannot run")
     if (failed) { print "import audit FAILED"; exit 1 }
     for (i = 1; i <= ndll; i++) list = list (i > 1 ? ", " : "") order[i] " (" count[order[i]] ")"
     print "import audit passed: " total " imports from " list
