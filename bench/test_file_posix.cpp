@@ -74,6 +74,7 @@ void PosixTestFile::Delete(const char* name) {
 ClockReading PosixClock::Now() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    const uint64_t microseconds = static_cast<uint64_t>(now.tv_sec) * 1000000u + static_cast<uint64_t>(now.tv_nsec) / 1000u;
+    const uint64_t microseconds =
+        static_cast<uint64_t>(now.tv_sec) * 1000000u + static_cast<uint64_t>(now.tv_nsec) / 1000u;
     return ClockReading{microseconds, static_cast<uint32_t>(microseconds / 1000)};
 }

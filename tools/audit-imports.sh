@@ -26,7 +26,8 @@ code=$("$OBJDUMP" -d "$exe" 2>&1) || fail "$OBJDUMP -d failed: $code"
 newer='(f?cmov[a-z]*|fu?comip?|cpuid|rdtscp?|rdpmc|cmpxchg8b|sys(enter|exit)|nop[lw]|f?emms|fxsave|fxrstor'
 newer="$newer"'|[ls]dmxcsr|[lsm]fence|clflush|prefetch[a-z0-9]*|movnti|popcnt|lzcnt|movbe|crc32)'
 late=$(printf '%s\n' "$code" | awk -F'\t' -v newer="$newer" '
-  $3 ~ "(^| )" newer "( |$)" || $3 ~ /%[xy]?mm[0-9]/ { gsub(/[ :]/, "", $1); gsub(/ +/, " ", $3); print "FAIL: " $3 " at 0x" $1 }')
+  $3 ~ "(^| )" newer "( |$)" || $3 ~ /%[xy]?mm[0-9]/ {
+    gsub(/[ :]/, "", $1); gsub(/ +/, " ", $3); print "FAIL: " $3 " at 0x" $1 }')
 [ -z "$late" ] || printf '%s\n' "$late" | sed 5q
 nlate=$(printf '%s' "$late" | grep -c FAIL)
 

@@ -1,7 +1,7 @@
 // What the Wine tests share: files named from the environment or in the Windows
-// folder, the message pump, and what the stand-ins for the message box and help
-// helpers (beside the main dialog's tests) recorded, and the answer they give,
-// so that no box or help viewer blocks a test.
+// folder, the message pump, and what the stand-ins (stand_ins.cpp) for the message
+// box and help helpers and for the platform's file functions recorded, and the
+// answer they give, so that no box or help viewer blocks a test.
 #ifndef TARVEX_TESTS_WINE_HARNESS_H
 #define TARVEX_TESTS_WINE_HARNESS_H
 
@@ -54,6 +54,7 @@ struct RecordedMessage { HWND owner; std::string text; uint32_t flags; };
 inline std::vector<RecordedMessage> recordedMessages;
 inline int messageAnswer = IDOK;
 inline std::vector<UINT> helpCommands;
-inline std::string fileCalls; // the files searched for or deleted: "name", or "name (boxes on)"
+inline std::string fileCalls;  // the files searched for or deleted: "name", or "name (boxes on)"
+inline DWORD createFileFlags; // the flags and attributes of the last file created or opened
 
 #endif

@@ -11,7 +11,6 @@
 #include "../../app/main_dialog.h"
 #include "../../app/program.h"
 #include "../../app/three_d_controls.h"
-#include "../../base/help_win32.h"
 #include "../../bench/disk_test.h"
 #include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
@@ -253,12 +252,21 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
         std::ofstream(kTestFile) << "test";
         driveTable.entry[kDriveC].testFileCreated = 1;
     };
-    // The session's end deletes the test files and nothing else.
-    openWithTestFile(kPciInterface);
+    // The session's end deletes the test files and nothing else. It, and the searches along the PATH at start,
+    // run with the system's drive boxes off: an empty floppy or CD drive on the PATH, or a medium taken out after
+    // its test, would otherwise stop the program with "There is no disk in the drive".
+    SetErrorMode(0);
+    fileCalls.clear();
+    ThreeDControls controls;
+    LoadThreeDControls(GetModuleHandleA(nullptr), controls);
+    ProbeLogo();
+    openWithTestFile(kPciInterface); // which loads the logo
     runFlags.testAttempted = 1;
     EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
     EXPECT_EQ(std::make_tuple(FileSize(kTestFile), IsWindowVisible(dialog_), recordedMessages.size()),
               std::make_tuple(int64_t{-1}, TRUE, size_t{0}));
+    EXPECT_EQ(std::make_tuple(fileCalls, GetErrorMode()), // the boxes on again after each
+              std::make_tuple("CTL3D.DLL, VELKLOGO.DIB, VELKLOGO.DIB, " + std::string(kTestFile), 0u));
     EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
 
     const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
@@ -347,64 +355,4 @@ TEST_F(MainDialog, DrawsTheLogoInsideItsMarginAndErasesOnlyWhenMinimised) {
     ReleaseDC(dialog_, dc);
 }
 
-// A search along a PATH that names an empty floppy or CD drive, or the deletion of a test file whose
-// medium was taken out, must not stop the program with the system's "There is no disk in the drive".
-TEST_F(MainDialog, SearchesAndDeletesWithTheSystemsDriveBoxesOff) {
-    SetErrorMode(0);
-    fileCalls.clear();
-    ThreeDControls controls;
-    LoadThreeDControls(GetModuleHandleA(nullptr), controls);
-    ProbeLogo();
-    Open(kPciInterface); // which loads the logo
-    driveTable.entry[kDriveC].testFileCreated = 1;
-    Send(WM_ENDSESSION);
-    Command(IDC_CLOSE);
-    PumpMessages();
-    EXPECT_EQ(fileCalls, "CTL3D.DLL, VELKLOGO.DIB, VELKLOGO.DIB, C:\\VELKTRVX.DAT, C:\\VELKTRVX.DAT");
-    EXPECT_EQ(GetErrorMode(), 0u); // and on again after each
-}
-
 } // namespace
-
-// The stand-ins for the message box and help helpers.
-int ShowMessage(HWND owner, uint16_t stringId, uint32_t flags) {
-    char text[kCaptionSize];
-    LoadText(stringId, text, sizeof text);
-    recordedMessages.push_back({owner, text, flags});
-    return messageAnswer;
-}
-
-void RequestHelp(HWND, UINT command) {
-    helpCommands.push_back(command);
-}
-
-// Stand-ins for two imports of the code under test, which the linker takes before the import
-// library's: each notes the file and whether the drive boxes were on, then calls the platform.
-namespace {
-
-template <typename Function>
-Function Kernel32(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
-}
-
-void Note(const char* name) {
-    const bool boxes = (GetErrorMode() & SEM_FAILCRITICALERRORS) == 0;
-    fileCalls += (fileCalls.empty() ? "" : ", ") + std::string(name) + (boxes ? " (boxes on)" : "");
-}
-
-HFILE WINAPI NotedOpenFile(LPCSTR name, LPOFSTRUCT found, UINT style) {
-    Note(name);
-    return Kernel32<decltype(&OpenFile)>("OpenFile")(name, found, style);
-}
-
-BOOL WINAPI NotedDeleteFile(LPCSTR name) {
-    Note(name);
-    return Kernel32<decltype(&DeleteFileA)>("DeleteFileA")(name);
-}
-
-} // namespace
-
-extern "C" {
-decltype(&OpenFile) openFileImport __asm__("__imp__OpenFile@12") = NotedOpenFile;
-decltype(&DeleteFileA) deleteFileImport __asm__("__imp__DeleteFileA@4") = NotedDeleteFile;
-}
