@@ -15,7 +15,7 @@ namespace {
 // to a ghost that offers to end the program; a test phase on a slow drive holds
 // the dialog longer than that, and ending it would leave the test file behind.
 // Windows 95 to 2000 have no ghosts and no such function, so it is looked up.
-void KeepTheDialogThroughLongPhases() {
+void TurnOffGhosting() {
     using Disable = void(WINAPI*)();
     const auto disable = reinterpret_cast<Disable>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("USER32.DLL"), "DisableProcessWindowsGhosting")));
@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     runFlags = RunFlags{};
-    KeepTheDialogThroughLongPhases();
+    TurnOffGhosting();
     DetectCaptureBoard(captureOptions, captureBoard);
     LoadThreeDControls(instance, threeDControls);
 
