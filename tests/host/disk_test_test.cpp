@@ -24,8 +24,7 @@ public:
     std::string written;              // the first block written
 
     void* AllocateBuffer(uint32_t size) override {
-        buffer_.assign(size, '\0');
-        return Did("buffer " + std::to_string(size)) ? buffer_.data() : nullptr;
+        return Did("buffer " + std::to_string(size)) ? &buffer_.assign(size, '\0')[0] : nullptr;
     }
     void FreeBuffer(void*) override { Did("free"); }
     bool CreateForWriting(const char* name) override { return Did(std::string("create ") + name); }
@@ -156,7 +155,6 @@ TEST(RunDiskTest, RefusesWarnsOrFailsWithOneMessageElseMovesEveryBlockAndKeepsTh
 TEST(PhaseMicroseconds, TakesTheTickCountWhereTheFineClockLeapsOrRunsBackwards) {
     // The fine clock's readings in microseconds, the tick count's in milliseconds; the phase's microseconds.
     const struct { uint64_t fineStart, fineEnd; uint32_t tickStart, tickEnd; uint64_t elapsed; } cases[] = {
-        {7000000, 7020500, 500, 520, 20500},
         {7000000, 7020000, 500, 575, 20000},            // 55 ms apart: a tick of Windows 95 can explain that
         {7000000, 7020000, 500, 576, 76000},
         {7000000, 10020500, 500, 520, 20000},          // leaps 3 s

@@ -12,7 +12,6 @@
 #include "../../app/program.h"
 #include "../../app/three_d_controls.h"
 #include "../../bench/disk_test.h"
-#include "../../logo/logo_win32.h"
 #include "../../resources/ids.h"
 #include "harness.h"
 
@@ -175,7 +174,7 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
     EXPECT_EQ(Command(IDCANCEL) + Command(999), FALSE); // Escape and what is not ours
     EXPECT_EQ(std::make_tuple(IsWindow(dialog_), recordedMessages.size()), std::make_tuple(TRUE, size_t{0}));
 
-    // The estimate reads the norm, cropping and audio checks from the dialog; audio's settings grey without it.
+    // The estimate reads the norm, cropping and audio checks from the dialog.
     const struct { int id; bool checked; uint32_t compression; } checks[] = {
         {IDC_NTSC, true, 93}, {IDC_TV_CROPPING, true, 84}, {IDC_PAL, true, 98}, {IDC_TV_CROPPING, false, 112},
         {IDC_AUDIO_RECORDING, true, 116}, {IDC_AUDIO_RECORDING, false, 112}};
@@ -184,12 +183,6 @@ TEST_F(MainDialog, OptionCommandsSetTheOptionsAndReestimate) {
         else CheckDlgButton(dialog_, c.id, c.checked ? BST_CHECKED : BST_UNCHECKED);
         EXPECT_EQ(Command(c.id), TRUE);
         EXPECT_EQ(driveTable.entry[0].compression, c.compression) << c.id;
-        Repaint();
-        // 11,025, 22,050 and 44,100 Hz; mono, stereo; 8, 16 bit; 8-, 16-bit DMA; their label
-        EXPECT_EQ(Describe({408, 409, 410, 411, 412, 415, 416, 413, 414, 419}),
-                  c.id == IDC_AUDIO_RECORDING && c.checked
-                      ? "408 409x 410 411x 412 415x 416 413x 414 419:Audio cardtype:"
-                      : "408- 409x- 410- 411x- 412- 415x- 416- 413x- 414- 419-:Audio cardtype:");
     }
 }
 
@@ -259,15 +252,13 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
     fileCalls.clear();
     ThreeDControls controls;
     LoadThreeDControls(GetModuleHandleA(nullptr), controls);
-    ProbeLogo();
-    openWithTestFile(kPciInterface); // which loads the logo
+    openWithTestFile(kPciInterface); // which loads the logo, as the probe at start reads it
     runFlags.testAttempted = 1;
     EXPECT_EQ(Send(WM_ENDSESSION, FALSE), TRUE);
     EXPECT_EQ(std::make_tuple(FileSize(kTestFile), IsWindowVisible(dialog_), recordedMessages.size()),
               std::make_tuple(int64_t{-1}, TRUE, size_t{0}));
     EXPECT_EQ(std::make_tuple(fileCalls, GetErrorMode()), // the boxes on again after each
-              std::make_tuple("CTL3D.DLL, VELKLOGO.DIB, VELKLOGO.DIB, " + std::string(kTestFile), 0u));
-    EXPECT_EQ(Send(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
+              std::make_tuple("CTL3D.DLL, VELKLOGO.DIB, " + std::string(kTestFile), 0u));
 
     const struct { uint32_t stored, attempted; uint16_t kind; bool asks; } cases[] = {
         {0, 1, kPciInterface, true},   {0, 1, kIsaDriverOnly, true}, {1, 1, kPciInterface, false},
@@ -287,7 +278,6 @@ TEST_F(MainDialog, EndingTheSessionOrClosingDeletesTheTestFilesClosingAsksWhenTe
                                       HasFocus(IDC_STORE)),
                       std::make_tuple(stays, stays, stays)) << c.kind << ' ' << answer;
             EXPECT_EQ(helpCommands, std::vector<UINT>{HELP_QUIT});
-            DeleteFileA(kTestFile);
         }
     }
 }

@@ -21,8 +21,7 @@ void RequestHelp(HWND, UINT command) {
 
 namespace {
 
-template <typename Function>
-Function Kernel32(const char* function) {
+template <typename Function> Function Kernel32(const char* function) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), function)));
 }
 
