@@ -2,15 +2,12 @@
 
 #include <cstdint>
 
+#include "../base/find_function_win32.h"
 #include "../base/quiet_drive_errors_win32.h"
 
 namespace {
 
 const char kLibrary[] = "CTL3D.DLL";
-
-ThreeDControlsEntry Entry(HMODULE library, const char* name) {
-    return reinterpret_cast<ThreeDControlsEntry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
 
 } // namespace
 
@@ -25,9 +22,9 @@ void LoadThreeDControls(HINSTANCE instance, ThreeDControls& controls) {
     controls.library = library;
 
     // The lookup stops at the first entry point that is missing.
-    if ((controls.registerApp = Entry(library, "Ctl3dRegister")) == nullptr) return;
-    if ((controls.autoSubclass = Entry(library, "Ctl3dAutoSubclass")) == nullptr) return;
-    if ((controls.unregisterApp = Entry(library, "Ctl3dUnregister")) == nullptr) return;
+    if ((controls.registerApp = FindFunction<ThreeDControlsEntry>(library, "Ctl3dRegister")) == nullptr) return;
+    if ((controls.autoSubclass = FindFunction<ThreeDControlsEntry>(library, "Ctl3dAutoSubclass")) == nullptr) return;
+    if ((controls.unregisterApp = FindFunction<ThreeDControlsEntry>(library, "Ctl3dUnregister")) == nullptr) return;
     controls.registerApp(instance);
     controls.autoSubclass(instance);
 }

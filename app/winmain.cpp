@@ -2,6 +2,7 @@
 // dialog, whose message loop is the program's only one.
 #include <windows.h>
 
+#include "../base/find_function_win32.h"
 #include "../config/capture_config_win32.h"
 #include "../logo/logo_win32.h"
 #include "../resources/ids.h"
@@ -17,8 +18,7 @@ namespace {
 // Windows 95 to 2000 have no ghosts and no such function, so it is looked up.
 void TurnOffGhosting() {
     using Disable = void(WINAPI*)();
-    const auto disable = reinterpret_cast<Disable>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("USER32.DLL"), "DisableProcessWindowsGhosting")));
+    const auto disable = FindFunction<Disable>(GetModuleHandleA("USER32.DLL"), "DisableProcessWindowsGhosting");
     if (disable != nullptr) disable();
 }
 

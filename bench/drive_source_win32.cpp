@@ -2,16 +2,15 @@
 
 #include <windows.h>
 
+#include "../base/find_function_win32.h"
+
 namespace {
 
 using GetDiskFreeSpaceExFunction = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
 // Windows 95 before OSR2 lacks the 64-bit query, so it is looked up, not imported.
 GetDiskFreeSpaceExFunction FindGetDiskFreeSpaceEx() {
-    HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-    if (kernel == nullptr) return nullptr;
-    return reinterpret_cast<GetDiskFreeSpaceExFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetDiskFreeSpaceExA")));
+    return FindFunction<GetDiskFreeSpaceExFunction>(GetModuleHandleA("KERNEL32.DLL"), "GetDiskFreeSpaceExA");
 }
 
 } // namespace

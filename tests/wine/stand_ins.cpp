@@ -4,6 +4,7 @@
 // asked, then call the platform.
 #include <windows.h>
 
+#include "../../base/find_function_win32.h"
 #include "../../base/help_win32.h"
 #include "../../base/program_text_win32.h"
 #include "harness.h"
@@ -22,7 +23,7 @@ void RequestHelp(HWND, UINT command) {
 namespace {
 
 template <typename Function> Function Kernel32(const char* function) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), function)));
+    return FindFunction<Function>(GetModuleHandleA("kernel32"), function);
 }
 
 // The file searched for or deleted, and whether the system's drive boxes were on.
