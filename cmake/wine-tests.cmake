@@ -14,6 +14,12 @@ add_executable(launch_timer EXCLUDE_FROM_ALL tools/startup/launch_timer.cpp)
 target_link_options(launch_timer PRIVATE -static)
 
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+# Each flavour runs under the Wine loader of its width, which Debian keeps out of the PATH.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+  find_program(WINE NAMES wine64 HINTS /usr/lib/wine REQUIRED)
+else()
+  find_program(WINE NAMES wine HINTS /usr/lib/wine REQUIRED)
+endif()
 set(TARVEX_PROGRAM "" CACHE FILEPATH "tarvex.exe of the program build, which the Wine tests start")
 # The program build lays the help beside the program; building the tests brings both up to date.
 get_filename_component(PROGRAM_DIR "${TARVEX_PROGRAM}" DIRECTORY)
@@ -24,11 +30,12 @@ if(TARVEX_PROGRAM)
             ${CMAKE_COMMAND} --build ${PROGRAM_DIR} --target tarvex tarvex_help)
   add_dependencies(wine_tests program_with_help)
 endif()
-set(WINE_ENVIRONMENT WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
+set(WINE_ENVIRONMENT WINE=${WINE} WINELOADER=${WINE} WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all
+                     "WINEDLLOVERRIDES=mscoree,mshtml="
                      TARVEX_PROGRAM=${TARVEX_PROGRAM}
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
                      TARVEX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/wine/data)
 add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
-add_test(NAME wine_tests COMMAND wine $<TARGET_FILE:wine_tests>)
+add_test(NAME wine_tests COMMAND ${WINE} $<TARGET_FILE:wine_tests>)
 set_tests_properties(wine_tests PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${WINE_ENVIRONMENT}")

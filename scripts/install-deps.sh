@@ -3,7 +3,7 @@
 set -eu
 
 need=""
-for pkg in cmake g++ make halibut googletest libgtest-dev zlib1g-dev mingw-w64 wine wine32:i386 wine64 xvfb xauth binutils-mingw-w64-i686 fio zip clang libclang-rt-14-dev; do
+for pkg in cmake g++ make halibut googletest libgtest-dev zlib1g-dev mingw-w64 wine wine32:i386 wine64 xvfb xauth binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 fio zip clang libclang-rt-14-dev; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need="$need $pkg"
 done
 [ -z "$need" ] && exit 0

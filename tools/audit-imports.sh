@@ -1,11 +1,15 @@
 #!/bin/sh
-# Checks that tarvex.exe can load on Windows 95 retail and run on a 486:
-# 4.0 OS and subsystem versions, GUI subsystem, imports only from KERNEL32,
-# USER32 and GDI32, only KERNEL32 names that Windows 95 exports, no Unicode
-# functions except the few that work there, none of the functions it looks up at
-# run time (GetDiskFreeSpaceExA, missing before OSR2; DisableProcessWindowsGhosting,
-# from XP on), and no instruction that a 486 lacks.
+# Checks that tarvex.exe can load on its oldest Windows: imports only from
+# KERNEL32, USER32 and GDI32, only KERNEL32 names that Windows 95 exports, no
+# Unicode functions except the few that work there, none of the functions it
+# looks up at run time (GetDiskFreeSpaceExA, missing before Windows 95 OSR2;
+# DisableProcessWindowsGhosting, from XP on), and a GUI subsystem. The 32-bit
+# program (PE32) must also say OS and subsystem version 4.0 and hold no
+# instruction that a 486 lacks; the 64-bit one (PE32+) says 5.2, as the first
+# x64 Windows asks, and is built from the same sources for processors that have
+# all of those instructions.
 # Usage: audit-imports.sh <tarvex.exe> <folder with the Windows 95 lists>
+# OBJDUMP names an objdump that reads the program (the 32-bit one's by default).
 set -u
 OBJDUMP=${OBJDUMP:-i686-w64-mingw32-objdump}
 
@@ -16,9 +20,13 @@ exe=$1 lists=$2
 for f in kernel32-exports.txt working-w-functions.txt; do
   [ -r "$lists/$f" ] || fail "$lists/$f: cannot read"
 done
-command -v "$OBJDUMP" >/dev/null 2>&1 || fail "$OBJDUMP not found (install binutils-mingw-w64-i686)"
+command -v "$OBJDUMP" >/dev/null 2>&1 || fail "$OBJDUMP not found (install mingw-w64)"
 headers=$("$OBJDUMP" -p "$exe" 2>&1) || fail "$OBJDUMP -p failed: $headers"
-code=$("$OBJDUMP" -d "$exe" 2>&1) || fail "$OBJDUMP -d failed: $code"
+case $headers in
+  *'(PE32+)'*) version=5.2 code= ;;
+  *) version=4.0
+     code=$("$OBJDUMP" -d "$exe" 2>&1) || fail "$OBJDUMP -d failed: $code" ;;
+esac
 
 # A 486 faults on what later processors added: the Pentium's cpuid, rdtsc and
 # cmpxchg8b; the P6's conditional moves, fcomi family and long nops; MMX, SSE and
@@ -31,7 +39,7 @@ late=$(printf '%s\n' "$code" | awk -F'\t' -v newer="$newer" '
 [ -z "$late" ] || printf '%s\n' "$late" | sed 5q
 nlate=$(printf '%s' "$late" | grep -c FAIL)
 
-printf '%s\n' "$headers" | awk -v nlate="$nlate" '
+printf '%s\n' "$headers" | awk -v nlate="$nlate" -v version="$version" '
   { sub(/\r$/, "") }
   FILENAME == ARGV[1] { if ($0 != "" && $0 !~ /^#/) k32[$0] = 1; next }
   FILENAME == ARGV[2] { if ($0 != "" && $0 !~ /^#/) okw[$0] = 1; next }
@@ -67,14 +75,14 @@ printf '%s\n' "$headers" | awk -v nlate="$nlate" '
       bad(dll " " name " is a Unicode function that does not work on Windows 95")
   }
   END {
-    if (hdr["os major"] != "4" || hdr["os minor"] != "0")
-      bad("OS version is " hdr["os major"] "." hdr["os minor"] ", must be 4.0")
-    if (hdr["subsystem major"] != "4" || hdr["subsystem minor"] != "0")
-      bad("subsystem version is " hdr["subsystem major"] "." hdr["subsystem minor"] ", must be 4.0")
+    if (hdr["os major"] "." hdr["os minor"] != version)
+      bad("OS version is " hdr["os major"] "." hdr["os minor"] ", must be " version)
+    if (hdr["subsystem major"] "." hdr["subsystem minor"] != version)
+      bad("subsystem version is " hdr["subsystem major"] "." hdr["subsystem minor"] ", must be " version)
     if (hdr["subsystem"] != 2) bad("subsystem is " hdr["subsystem"] ", must be 2 (Windows GUI)")
     if (total == 0) bad("no imports found; is this a PE program?")
     if (nlate > 0) bad(nlate " instruction(s) that a 486 cannot run")
     if (failed) { print "import audit FAILED"; exit 1 }
     for (i = 1; i <= ndll; i++) list = list (i > 1 ? ", " : "") order[i] " (" count[order[i]] ")"
-    print "import audit passed: " total " imports from " list
+    print "import audit passed, version " version ": " total " imports from " list
   }' "$lists/kernel32-exports.txt" "$lists/working-w-functions.txt" -

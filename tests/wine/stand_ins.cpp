@@ -50,8 +50,16 @@ HANDLE WINAPI NotedCreateFile(LPCSTR name, DWORD access, DWORD sharing, LPSECURI
 
 } // namespace
 
+// The import slots' names: 32-bit ones carry stdcall's decoration with the
+// bytes of arguments, x64 has one calling convention and none.
+#ifdef _WIN64
+#define IMPORT_NAME(function, argumentBytes) "__imp_" #function
+#else
+#define IMPORT_NAME(function, argumentBytes) "__imp__" #function "@" #argumentBytes
+#endif
+
 extern "C" {
-decltype(&OpenFile) openFileImport __asm__("__imp__OpenFile@12") = NotedOpenFile;
-decltype(&DeleteFileA) deleteFileImport __asm__("__imp__DeleteFileA@4") = NotedDeleteFile;
-decltype(&CreateFileA) createFileImport __asm__("__imp__CreateFileA@28") = NotedCreateFile;
+decltype(&OpenFile) openFileImport __asm__(IMPORT_NAME(OpenFile, 12)) = NotedOpenFile;
+decltype(&DeleteFileA) deleteFileImport __asm__(IMPORT_NAME(DeleteFileA, 4)) = NotedDeleteFile;
+decltype(&CreateFileA) createFileImport __asm__(IMPORT_NAME(CreateFileA, 28)) = NotedCreateFile;
 }
