@@ -37,12 +37,31 @@ void FillIncompressible(void* buffer, uint32_t size) {
     }
 }
 
+// Stamps every sector of the block with its number in the file, so that no
+// sector of the test file equals another, as no two frames of video are alike:
+// a drive that stores a repeated block only once would otherwise take the
+// writes for almost nothing. The number is spread over all 32 bits by an odd
+// multiplier, which keeps the stamps distinct and leaves nothing to compress.
+// The stamp lies inside the timed interval, as the buffer is the one block. It
+// costs an add and a store for each of a 96 kB block's 192 sectors: some 1,600
+// cycles, at most 50 us on a 486 at 33 MHz, against the 10 ms or more that any
+// drive of its day takes to write the block; today 0.2 us, under 0.2% of the
+// 140 us that a 96 kB unbuffered write takes on our benchmark's disk.
+void StampSectors(void* buffer, uint32_t size, uint32_t block) {
+    constexpr uint32_t kSectorSize = 512;
+    constexpr uint32_t kSpread = 0x9E3779B9;
+    uint32_t stamp = block * (size / kSectorSize) * kSpread;
+    uint32_t* word = static_cast<uint32_t*>(buffer);
+    for (uint32_t at = 0; at < size / 4; at += kSectorSize / 4, stamp += kSpread) word[at] = stamp;
+}
+
 enum class Direction { kWrite, kRead };
 
 // Moves every block of the plan; stops at the first call that fails or moves
 // less than a whole block.
 bool TransferBlocks(TestFile& file, Direction direction, void* buffer, const TestPlan& plan) {
     for (uint32_t block = 0; block < plan.blockCount; ++block) {
+        if (direction == Direction::kWrite) StampSectors(buffer, plan.blockSize, block);
         uint32_t moved = 0;
         const bool called = direction == Direction::kWrite ? file.Write(buffer, plan.blockSize, moved)
                                                            : file.Read(buffer, plan.blockSize, moved);

@@ -29,11 +29,12 @@ mkdir "$work/files"
 
 # Prints "write <KiB/s>" and "read <KiB/s>". Held to the disk test's work: a
 # fresh file appended to (fio would otherwise fallocate it first), the same
-# buffer written unchanged, no cache hints, and the read straight after the write.
+# buffer written with a stamp in every sector that makes each write unlike the
+# others, no cache hints, and the read straight after the write.
 fio_run() { # <block size in KiB> <block count>
   rm -f "$work/files/fio.dat"
   fio --filename="$work/files/fio.dat" --bs="$1k" --size=$(($1 * $2 * 1024)) \
-      --direct=1 --ioengine=sync --numjobs=1 --fallocate=none --create_on_open=1 --scramble_buffers=0 \
+      --direct=1 --ioengine=sync --numjobs=1 --fallocate=none --create_on_open=1 --scramble_buffers=1 \
       --invalidate=0 --fadvise_hint=0 --gtod_reduce=1 --output-format=terse --terse-version=3 \
       --name=write --rw=write --name=read --stonewall --rw=read |
     awk -F';' '$3 == "write" { print "write", $48 } $3 == "read" { print "read", $7 }'
