@@ -30,7 +30,7 @@ if(TARVEX_PROGRAM)
             ${CMAKE_COMMAND} --build ${PROGRAM_DIR} --target tarvex tarvex_help)
   add_dependencies(wine_tests program_with_help)
 endif()
-set(WINE_ENVIRONMENT WINE=${WINE} WINELOADER=${WINE} WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all
+set(WINE_ENVIRONMENT WINELOADER=${WINE} WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all
                      "WINEDLLOVERRIDES=mscoree,mshtml="
                      TARVEX_PROGRAM=${TARVEX_PROGRAM}
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
