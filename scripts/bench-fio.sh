@@ -5,6 +5,7 @@
 # Wine, so this runs alike where the machine runs no 32-bit x86 code.
 #   scripts/bench-fio.sh <folder> [runs]     (11 runs by default)
 set -eu
+export LC_ALL=C # dd's summary is read below, so in English whatever the user's language
 
 if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -d "$1" ]; then
   echo "usage: $0 <folder> [runs]" >&2
@@ -17,7 +18,7 @@ command -v fio >/dev/null || { echo "fio is missing: run scripts/install-deps.sh
 command -v dd >/dev/null || { echo "dd is missing" >&2; exit 1; }
 
 cd "$(dirname "$0")/.."
-cmake -S . -B build/bench -DTARVEX_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure.sh build/bench -DTARVEX_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release
 cmake --build build/bench --target diskbench >/dev/null
 diskbench=$PWD/build/bench/diskbench
 

@@ -7,9 +7,10 @@ cd "$(dirname "$0")/.."
 . scripts/flavour.sh
 jobs=$(nproc)
 
-configure() {
-  dir=$1; shift
-  [ -f "build/$dir/CMakeCache.txt" ] || cmake -S . -B "build/$dir" -DTARVEX_WERROR=ON "$@" >/dev/null
+configure() { # <folder under build/> [cmake arguments]...
+  folder=build/$1
+  shift
+  scripts/configure.sh "$folder" -DTARVEX_WERROR=ON "$@"
 }
 
 configure host -DCMAKE_BUILD_TYPE=Debug
