@@ -1,6 +1,6 @@
 # The Wine test program: the real Win32 code and resources, run by CTest through
-enable_language(RC)
 # wine in a throwaway prefix under the build folder.
+enable_language(RC)
 add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
@@ -35,7 +35,13 @@ set(WINE_ENVIRONMENT WINELOADER=${WINE} WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all
                      TARVEX_PROGRAM=${TARVEX_PROGRAM}
                      TARVEX_LOGO=${CMAKE_SOURCE_DIR}/resources/VELKLOGO.DIB
                      TARVEX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/wine/data)
-add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/make-prefix.sh)
-set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${WINE_ENVIRONMENT}")
+# A fresh prefix for each run, whose crash dialog is off: a program that crashes
+# fails its test at once instead of waiting for a click. Each Wine run has a time
+# limit, and whatever the tests leave running in the prefix is ended after them.
+add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh --fresh)
 add_test(NAME wine_tests COMMAND ${WINE} $<TARGET_FILE:wine_tests>)
-set_tests_properties(wine_tests PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${WINE_ENVIRONMENT}")
+add_test(NAME wine_end COMMAND sh -c "wineserver -k 2>/dev/null || true")
+set_tests_properties(wine_prefix wine_tests wine_end PROPERTIES ENVIRONMENT "${WINE_ENVIRONMENT}" TIMEOUT 180)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_tests PROPERTIES FIXTURES_REQUIRED wine)
+set_tests_properties(wine_end PROPERTIES FIXTURES_CLEANUP wine)
