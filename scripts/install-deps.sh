@@ -51,8 +51,11 @@ apt_install() { # <package>...
 }
 
 echo "Installing:$need$need32"
-# An install cut short leaves packages unpacked but not set up: apt refuses to go on until they are.
+# An install cut short leaves packages unpacked but not set up, which apt refuses
+# to go on from until dpkg sets them up, and perhaps one half unpacked, which
+# only unpacking it again mends.
 patiently dpkg --configure -a
+half=$(dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package}\n' | awk 'substr($1, 3) == "R" { print $2 }')
 if [ -n "$need32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
@@ -61,6 +64,10 @@ if ! patiently apt-get -q update; then
   grep -e '^[EW]: Failed to fetch' -e '^[EW]: The repository' "$log" | sed 's/^/  /' || true
 fi
 
+if [ -n "$half" ] && ! apt_install --reinstall $half; then
+  echo "apt-get could not unpack again what an install cut short left half unpacked:$half" >&2
+  exit 1
+fi
 if [ -n "$need" ] && ! apt_install $need; then
   # apt refuses the whole list for one package: name those it refuses on their own.
   named=
