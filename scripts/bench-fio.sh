@@ -18,7 +18,7 @@ command -v fio >/dev/null || { echo "fio is missing: run scripts/install-deps.sh
 command -v dd >/dev/null || { echo "dd is missing" >&2; exit 1; }
 
 cd "$(dirname "$0")/.."
-scripts/configure.sh build/bench -DTARVEX_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build/bench -DTARVEX_SANITIZE=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/bench --target diskbench >/dev/null
 diskbench=$PWD/build/bench/diskbench
 

@@ -5,7 +5,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-scripts/configure.sh build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVEX_FUZZ=ON -DTARVEX_WERROR=ON
+cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVEX_FUZZ=ON -DTARVEX_WERROR=ON >/dev/null
 cmake --build build/fuzz >/dev/null
 # The corpus grows in the build folder; the seeds stay as they are.
 mkdir -p build/fuzz/corpus
