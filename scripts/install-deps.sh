@@ -88,7 +88,7 @@ if [ -n "$need32" ]; then
   else
     # The last error is apt's reason: a registry whose i386 lists lag behind its
     # amd64 ones, for one, has no i386 twin of the version installed.
-    grep '^E: ' "$log" | tail -n 1 | cut -c 4- >"$wine32_error"
+    grep '^E: ' "$log" | tail -n 1 | sed 's/^E: //; s/\.$//' >"$wine32_error"
     [ -s "$wine32_error" ] || echo "apt-get install$need32 failed" >"$wine32_error"
     echo "32-bit Wine could not be installed: $(cat "$wine32_error"); the 64-bit flavour stands in."
   fi
