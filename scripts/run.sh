@@ -36,18 +36,19 @@ elif ! grep -q '^\[velkCI.DLL\]' "$ini" 2>/dev/null; then
 fi
 echo "Store writes its results into $ini"
 
+# Wine's own commands get a minute each, so that none can hang the run.
 if [ -n "${DISPLAY:-}" ]; then
-  if "$wine" reg query 'HKCU\Software\Wine\X11 Driver' /v Managed >/dev/null 2>&1; then
-    "$wine" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null
+  if timeout 60 "$wine" reg query 'HKCU\Software\Wine\X11 Driver' /v Managed >/dev/null 2>&1; then
+    timeout 60 "$wine" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null
   fi
-  wineserver -w
+  timeout 60 wineserver -w
   # In its own folder, as Explorer starts it: the help viewer looks for the help there.
   cd "$program"
   exec "$wine" tarvex.exe
 fi
 # Without a window manager Wine stalls whenever a managed window is hidden.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-wineserver -w # the next start must bring up a desktop on the virtual display
+timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+timeout 60 wineserver -w # the next start must bring up a desktop on the virtual display
 shot=$PWD/build/screenshot help=$PWD/build/help
 TARVEX_PROGRAM="$program/tarvex.exe" TARVEX_SCREENSHOT="$shot.bmp" TARVEX_HELP_SCREENSHOT="$help.bmp" \
   xvfb-run -a timeout 300 "$wine" "build/wine$suffix/wine_tests.exe" \

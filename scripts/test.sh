@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds both flavours, and runs every test: the host
 # tests, the audit of both programs, the Wine tests under a virtual display (the
-# 64-bit flavour's always, the 32-bit one's where the machine runs it), and a
+# 64-bit flavour's always, the 32-bit one's where 32-bit Wine runs), and a
 # bounded fuzzing run of the bitmap reader.
 set -eu
 cd "$(dirname "$0")/.."
