@@ -8,7 +8,7 @@
 set -eu
 stamp=$WINEPREFIX/tarvex-prefix-made
 [ "${1:-}" = --fresh ] || [ ! -f "$stamp" ] || exit 0
-limit=300 # seconds for each Wine command; a first start takes about 10
+limit=120 # seconds for each Wine command; a first start takes 10 to 20, and the tests allow 180
 
 wineserver -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
